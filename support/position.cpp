@@ -1,1 +1,4 @@
+#include "support/position.h"
 
+char yyfilename[MAX_PATH_LENGTH];
+int yylineno;
