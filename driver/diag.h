@@ -36,12 +36,15 @@ bool is_message_suppressed(unsigned number);
 void retrieve_message(unsigned number, char *buffer, unsigned size);
 
 void print_error(FILE *stream, const char *text);
-void vprint_error(FILE *stream, const char *format, va_list args);
-void _err_output(FILE *stream, const char *format, ...);
+[[gnu::format(printf, 2, 0)]] void vprint_error(FILE *stream, const char *format, va_list args);
+[[gnu::format(printf, 2, 3)]] void _err_output(FILE *stream, const char *format, ...);
 
-void yyerror(const char *format, ...);
-void yywarning(const char *format, ...);
-void yymessage(const char *format, ...);
+// Unnumbered reports of the parsers and late stages: counted and written by
+// level only, never suppressed and never ending the compilation.
+[[gnu::format(printf, 1, 2)]] void yyerror(const char *format, ...);
+[[gnu::format(printf, 1, 2)]] void yywarning(const char *format, ...);
+[[gnu::format(printf, 1, 2)]] void yymessage(const char *format, ...);
 
 void show_message_list();
+// Number 0 shows every listed row with its help text.
 void show_message_help(unsigned number);
