@@ -1,6 +1,8 @@
 // The compilation driver: run-wide file names, the current processor, and
 // the steps of one compiler run.
 #pragma once
+#include <cstdio>
+
 #include "support/list.h"
 #include "support/position.h"
 
