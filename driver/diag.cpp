@@ -23,9 +23,6 @@ hash_table *suppressed_messages_table;
 
 FILE *ferrptr;
 char efilename[MAX_PATH_LENGTH];
-// Only a file this run opened may be deleted at shut-down; a name that could
-// not be opened may belong to something the user wants to keep.
-bool error_file_opened;
 
 constexpr unsigned MESSAGE_BUFFER_SIZE = 128;
 constexpr unsigned LISTED_FROM = 500;
@@ -93,7 +90,8 @@ int error_init(const char *name)
     if (ferrptr)
         fclose(ferrptr);
     ferrptr = nullptr;
-    error_file_opened = false;
+    // A name too long to keep is refused rather than cut, which would open
+    // some other file.
     size_t length = strlen(name);
     if (length >= sizeof efilename) {
         efilename[0] = '\0';
@@ -101,15 +99,15 @@ int error_init(const char *name)
     }
     memcpy(efilename, name, length + 1);
     ferrptr = host_fopen(efilename, "a");
-    if (!ferrptr)
-        return 1;
-    error_file_opened = true;
-    return 0;
+    return ferrptr ? 0 : 1;
 }
 
 void error_uninit()
 {
-    if (ferrptr)
+    // Only a file this run opened may be deleted: a name that could not be
+    // opened may belong to something the user wants to keep.
+    bool opened = ferrptr != nullptr;
+    if (opened)
         fclose(ferrptr);
     ferrptr = nullptr;
     hash_free(suppressed_messages_table, nullptr);
@@ -117,9 +115,8 @@ void error_uninit()
 
     bool admitted = error_count > 0 || (warning_count > 0 && error_level > 1) ||
                     (message_count > 0 && error_level > 2);
-    if (error_file_opened && !admitted)
+    if (opened && !admitted)
         host_remove(efilename);
-    error_file_opened = false;
 }
 
 unsigned get_error_count() { return error_count; }
