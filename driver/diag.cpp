@@ -26,6 +26,7 @@ char efilename[MAX_PATH_LENGTH];
 
 constexpr unsigned MESSAGE_BUFFER_SIZE = 128;
 constexpr unsigned LISTED_FROM = 500;
+constexpr unsigned FIRST_SUPPRESSIBLE = 2000;
 
 struct message_class {
     int index;
@@ -167,7 +168,9 @@ void vpost_error(unsigned number, va_list args)
 
 void suppress_message(unsigned number)
 {
-    if (is_message_suppressed(number))
+    // Fatal diagnostics and errors must always count, or a failed compilation
+    // would end with a success status and an object file.
+    if (number < FIRST_SUPPRESSIBLE || is_message_suppressed(number))
         return;
     if (!suppressed_messages_table) {
         suppressed_messages_table = hash_create(sizeof(uint32_t), sizeof(uint32_t), 32);

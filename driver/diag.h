@@ -31,6 +31,7 @@ unsigned get_message_count();
 void post_error(unsigned number, ...);
 void vpost_error(unsigned number, va_list args);
 
+// Numbers below 2000 (fatal diagnostics and errors) are never suppressed.
 void suppress_message(unsigned number);
 bool is_message_suppressed(unsigned number);
 void retrieve_message(unsigned number, char *buffer, unsigned size);

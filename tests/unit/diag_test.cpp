@@ -328,6 +328,19 @@ TEST(Suppression, SuppressedWarningIsNeitherWrittenCountedNorLimitChecked)
     });
 }
 
+TEST(Suppression, ErrorsAndFatalsAlwaysCount)
+{
+    isolated([] {
+        suppress_message(1999);
+        suppress_message(100);
+        EXPECT_FALSE(is_message_suppressed(1999));
+        EXPECT_FALSE(is_message_suppressed(100));
+        std::string out = captured_stdout([] { post_error(1999); });
+        EXPECT_NE(out, "");
+        EXPECT_EQ(get_error_count(), 1u);
+    });
+}
+
 TEST(Unnumbered, ReportsByLevelInBothFormats)
 {
     isolated([] {
