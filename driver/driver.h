@@ -29,6 +29,19 @@ void _initialize_compiler(const char *filename, const char *error_file_name, con
                           int processor);
 void _uninitialize_compiler();
 
+// The preprocessor's command line is joined and split again on the way to
+// the child.  Returns a heap copy of `text` in double quotes that splits back
+// into exactly `text`.
+char *quote_argument(const char *text);
+
+// Where the configuration pragma and the parser join the run: the device's
+// configuration tables, the --help-config listing, and the parser's set-up
+// and tear-down around the stages.
+void stage_config_initialize();
+void stage_config_help();
+void stage_begin_parse();
+void stage_end_parse();
+
 // Runs the compilation stages in their fixed order, each only while no error
 // has been posted.  Returns when the stages are done or a fatal diagnostic
 // or the error limit ended them.
