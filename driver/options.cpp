@@ -5,6 +5,7 @@
 #include <popt.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -175,6 +176,7 @@ static void s_report(const char *option, const char *text) { printf("%s:  %s\n",
 
 // Reads a C integer constant (decimal, 0x hexadecimal or leading-0 octal).
 // Returns 0 on success, else the popt error code that describes the text.
+// Message numbers are 32-bit, so a larger number would name another one.
 static int s_parse_number(const char *text, long *value)
 {
     char *end;
@@ -182,7 +184,7 @@ static int s_parse_number(const char *text, long *value)
     *value = strtol(text, &end, 0);
     if (end == text || *end != '\0')
         return POPT_ERROR_BADNUMBER;
-    if (errno == ERANGE)
+    if (errno == ERANGE || *value > static_cast<long>(UINT32_MAX))
         return POPT_ERROR_OVERFLOW;
     return 0;
 }
@@ -260,7 +262,7 @@ static int s_show_message_help(const char *argument)
 {
     long number;
     int rc = s_parse_number(argument, &number);
-    if (rc == 0 && (number < 0 || number > static_cast<long>(UINT32_MAX)))
+    if (rc == 0 && number < 0)
         rc = POPT_ERROR_OVERFLOW;
     if (rc != 0) {
         s_report("--help-message", poptStrerror(rc));

@@ -182,6 +182,9 @@ TEST_F(ParseArgs, SuppressionNumbers)
         {{"-nw", "-3000"}, 1, "-nw:  error messages cannot be suppressed\n\n", nullptr},
         {{"-nw", "2054x"}, 1, "-nw:  invalid numeric value\n", nullptr},
         {{"-nw", "99999999999999999999"}, 1, "-nw:  number too large or too small\n", nullptr},
+        {{"-nw", "4294969350"}, 1, "-nw:  number too large or too small\n",
+         [] { EXPECT_EQ(suppress_message_option, nullptr); }},
+        {{"--help-message", "-1"}, 0, "--help-message:  number too large or too small\n", nullptr},
         {{"--help-message", "x"}, 0, "--help-message:  invalid numeric value\n", nullptr},
     };
     for (const parse_case &c : cases)
