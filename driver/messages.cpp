@@ -466,7 +466,7 @@ constexpr message_row message_table[MESSAGE_TABLE_SZ] = {
      "value, not a symbol or an expression. Replace the operand with a literal."},
     {1251, "'%s' operand count mismatch",
      "The number of operands found for the specified opcode does not match the number of "
-     "operands expected. Unlike the Vexasm assembler, the Lumex Tarnic in-line assembler "
+     "operands expected. Unlike the Vexasm assembler, the Lumex Tarn in-line assembler "
      "expects all operands to be explicitly specified. There are no default values for "
      "operands such as the access bit or destination bit."},
     {1252, "invalid opcode '%s' detected for processor '%s'",

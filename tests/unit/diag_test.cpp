@@ -481,7 +481,7 @@ TEST(Help, AllShowsEveryListedRowWithItsHelp)
     EXPECT_EQ(out.find("-internal"), std::string::npos);
     const char *tail = "1251: '%s' operand count mismatch\nThe number of operands found for the specified opcode "
                        "does not match the number of operands expected. Unlike the Vexasm assembler, the Lumex "
-                       "Tarnic in-line assembler expects all operands to be explicitly specified. There are no "
+                       "Tarn in-line assembler expects all operands to be explicitly specified. There are no "
                        "default values for operands such as the access bit or destination bit.\n\n1252: ";
     EXPECT_NE(out.find(tail), std::string::npos);
     EXPECT_TRUE(out.ends_with("will not be saved\nThe compiler saves, as a minimal context, locations BSR, "
