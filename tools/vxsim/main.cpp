@@ -1,0 +1,257 @@
+// vxsim: runs a linked VxCORE program from its Intel HEX image.
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "target/procdb.h"
+#include "tools/ihex/ihex.h"
+#include "tools/vxsim/sim_load.h"
+#include "tools/vxsim/sim_map.h"
+#include "tools/vxsim/sim_state.h"
+
+namespace {
+
+constexpr uint64_t DEFAULT_CYCLE_LIMIT = 1000000000;
+constexpr unsigned MAX_PRINT_SIZE = 8;
+
+const char USAGE[] =
+    "Usage: vxsim [options] PROG.hex\n"
+    "Runs a linked VxCORE program until SLEEP or HALT.\n"
+    "\n"
+    "Options:\n"
+    "  -p NAME                the device (default: the generic VxCORE device)\n"
+    "  -m FILE                the link map, for --print of symbols\n"
+    "  --print SYMBOL[:SIZE]  print a variable (SIZE bytes, default 1) at the end;\n"
+    "                         an address such as 0x20 may stand for the symbol\n"
+    "  --cycles N             stop after N cycles (default 1000000000)\n"
+    "  --trace                print one line per executed instruction\n"
+    "  --stats                print the cycle and instruction counts at the end\n"
+    "  -h, --help             print this help\n"
+    "\n"
+    "Exit status: 0 after SLEEP or HALT, 1 for bad usage or input, 2 when the\n"
+    "program stops on an error or at the cycle limit.\n";
+
+struct print_request {
+    std::string text;
+    std::string name;
+    unsigned size;
+    uint32_t address;
+    bool in_program_memory;
+};
+
+struct sim_options {
+    int processor = DEFAULT_PROCESSOR;
+    const char *map_file = nullptr;
+    const char *program_file = nullptr;
+    uint64_t cycle_limit = DEFAULT_CYCLE_LIMIT;
+    bool trace = false;
+    bool stats = false;
+    std::vector<print_request> prints;
+};
+
+int s_usage_error(const std::string &message)
+{
+    std::fprintf(stderr, "vxsim: %s\nTry 'vxsim --help' for more information.\n",
+                 message.c_str());
+    return 1;
+}
+
+// Splits "--name=value" or takes the next argument as the value.
+bool s_option_value(int argc, char **argv, int *i, const char *name, const char **value)
+{
+    size_t length = std::strlen(name);
+    if (std::strncmp(argv[*i], name, length) != 0)
+        return false;
+    if (argv[*i][length] == '=') {
+        *value = argv[*i] + length + 1;
+        return true;
+    }
+    if (argv[*i][length] != '\0')
+        return false;
+    *value = *i + 1 < argc ? argv[++*i] : nullptr;
+    return true;
+}
+
+bool s_parse_number(const char *text, uint64_t *value)
+{
+    if (!text || !*text || *text == '-')
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    unsigned long long parsed = std::strtoull(text, &end, 0);
+    if (errno || *end)
+        return false;
+    *value = parsed;
+    return true;
+}
+
+bool s_parse_print(const char *text, print_request *request)
+{
+    request->text = text;
+    std::string spec = text;
+    size_t colon = spec.rfind(':');
+    request->size = 1;
+    if (colon != std::string::npos) {
+        uint64_t size = 0;
+        if (!s_parse_number(spec.c_str() + colon + 1, &size) || size < 1 || size > MAX_PRINT_SIZE)
+            return false;
+        request->size = unsigned(size);
+        spec.resize(colon);
+    }
+    request->name = spec;
+    return !spec.empty();
+}
+
+// Returns -1 to go on, otherwise the exit status.
+int s_parse(int argc, char **argv, sim_options *options)
+{
+    for (int i = 1; i < argc; i++) {
+        const char *arg = argv[i];
+        const char *value = nullptr;
+        if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
+            std::fputs(USAGE, stdout);
+            return 0;
+        } else if (std::strcmp(arg, "--trace") == 0) {
+            options->trace = true;
+        } else if (std::strcmp(arg, "--stats") == 0) {
+            options->stats = true;
+        } else if (s_option_value(argc, argv, &i, "-p", &value)) {
+            if (!value)
+                return s_usage_error("option -p needs a device name");
+            if (std::strcmp(value, "VxCORE") != 0) {
+                int processor = 0;
+                if (!convertDvsProcName(value, &processor) || getInstSet(processor) != _VxCORE)
+                    return s_usage_error(std::string("unknown VxCORE device '") + value + "'");
+                options->processor = processor;
+            }
+        } else if (s_option_value(argc, argv, &i, "-m", &value)) {
+            if (!value)
+                return s_usage_error("option -m needs a file name");
+            options->map_file = value;
+        } else if (s_option_value(argc, argv, &i, "--print", &value)) {
+            print_request request;
+            if (!value || !s_parse_print(value, &request))
+                return s_usage_error(std::string("--print needs SYMBOL[:SIZE] with SIZE 1 to 8, not '") +
+                                     (value ? value : "") + "'");
+            options->prints.push_back(request);
+        } else if (s_option_value(argc, argv, &i, "--cycles", &value)) {
+            if (!s_parse_number(value, &options->cycle_limit))
+                return s_usage_error(std::string("--cycles needs a number, not '") +
+                                     (value ? value : "") + "'");
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            return s_usage_error(std::string("unknown option '") + arg + "'");
+        } else if (options->program_file) {
+            return s_usage_error("only one program file may be given");
+        } else {
+            options->program_file = arg;
+        }
+    }
+    if (!options->program_file)
+        return s_usage_error("no program file given");
+    return -1;
+}
+
+bool s_resolve_prints(sim_options *options, const sim_state &s)
+{
+    std::vector<map_symbol> symbols;
+    bool have_map = false;
+    for (print_request &request : options->prints) {
+        uint64_t number = 0;
+        if (s_parse_number(request.name.c_str(), &number)) {
+            request.address = uint32_t(number);
+            request.in_program_memory = false;
+        } else {
+            if (!options->map_file) {
+                std::fprintf(stderr, "vxsim: --print %s needs the link map (-m FILE)\n",
+                             request.text.c_str());
+                return false;
+            }
+            if (!have_map) {
+                std::string error;
+                if (!map_read(options->map_file, &symbols, &error)) {
+                    std::fprintf(stderr, "vxsim: %s\n", error.c_str());
+                    return false;
+                }
+                have_map = true;
+            }
+            const map_symbol *symbol = map_find(symbols, request.name);
+            if (!symbol) {
+                std::fprintf(stderr, "vxsim: symbol '%s' is not in the map %s\n",
+                             request.name.c_str(), options->map_file);
+                return false;
+            }
+            request.address = symbol->address;
+            request.in_program_memory = symbol->in_program_memory;
+        }
+        uint64_t limit = request.in_program_memory ? s.program.size() : DATA_MEMORY_SIZE;
+        if (uint64_t(request.address) + request.size > limit) {
+            std::fprintf(stderr, "vxsim: --print %s reaches beyond %s memory\n",
+                         request.text.c_str(), request.in_program_memory ? "program" : "data");
+            return false;
+        }
+    }
+    return true;
+}
+
+void s_print_values(const sim_options &options, const sim_state &s)
+{
+    for (const print_request &request : options.prints) {
+        uint64_t value = 0;
+        for (unsigned i = request.size; i-- > 0;) {
+            uint32_t address = request.address + i;
+            uint8_t byte = request.in_program_memory ? s.program[address] : s.data[address];
+            value = (value << 8) | byte;
+        }
+        std::printf("%s = 0x%0*" PRIX64 " (%" PRIu64 ")\n", request.name.c_str(),
+                    int(request.size * 2), value, value);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    sim_options options;
+    int status = s_parse(argc, argv, &options);
+    if (status >= 0)
+        return status;
+
+    hex_image image;
+    std::string error;
+    if (!hex_read(options.program_file, &image, &error)) {
+        std::fprintf(stderr, "vxsim: %s\n", error.c_str());
+        return 1;
+    }
+    auto s = std::make_unique<sim_state>();
+    sim_init(s.get(), getProgramLocations(options.processor));
+    if (!sim_load_image(s.get(), image, &error)) {
+        std::fprintf(stderr, "vxsim: %s: %s of %s\n", options.program_file, error.c_str(),
+                     getDvsProcName(options.processor));
+        return 1;
+    }
+    if (!s_resolve_prints(&options, *s))
+        return 1;
+
+    sim_stop_reason stop = options.trace ? sim_run_traced(s.get(), options.cycle_limit, stdout)
+                                         : sim_run(s.get(), options.cycle_limit);
+    status = 0;
+    if (stop == SIM_CYCLE_LIMIT) {
+        std::fprintf(stderr, "vxsim: stopped at 0x%06X: cycle limit of %" PRIu64 " reached\n",
+                     unsigned(s->stop_pc), options.cycle_limit);
+        status = 2;
+    } else if (stop != SIM_SLEEP && stop != SIM_HALT) {
+        std::fprintf(stderr, "vxsim: stopped at 0x%06X: %s\n", unsigned(s->stop_pc),
+                     sim_stop_text(stop));
+        status = 2;
+    }
+    s_print_values(options, *s);
+    if (options.stats)
+        std::printf("cycles: %" PRIu64 "\ninstructions: %" PRIu64 "\n", s->cycles,
+                    s->instructions);
+    return status;
+}

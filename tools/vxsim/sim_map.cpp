@@ -1,0 +1,65 @@
+#include "tools/vxsim/sim_map.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "support/platform.h"
+
+bool map_read(const char *path, std::vector<map_symbol> *symbols, std::string *error)
+{
+    FILE *file = host_fopen(path, "r");
+    if (!file) {
+        *error = std::string(path) + ": cannot open: " + std::strerror(errno);
+        return false;
+    }
+    symbols->clear();
+    bool in_symbols = false;
+    unsigned line_number = 0;
+    std::string line;
+    int c = 0;
+    bool ok = true;
+    while (ok && c != EOF) {
+        line.clear();
+        while ((c = std::fgetc(file)) != EOF && c != '\n')
+            line.push_back(char(c));
+        line_number++;
+        if (line == "Symbols:") {
+            in_symbols = true;
+            continue;
+        }
+        if (!in_symbols)
+            continue;
+        std::istringstream words(line);
+        std::string name, address, memory;
+        if (!(words >> name) || name == "Name")
+            continue;
+        char *end = nullptr;
+        unsigned long value = 0;
+        if (words >> address >> memory)
+            value = std::strtoul(address.c_str(), &end, 0);
+        if (!end || *end != '\0' || (memory != "program" && memory != "data")) {
+            *error = std::string(path) + ":" + std::to_string(line_number) +
+                     ": not a symbol line of a link map";
+            ok = false;
+            break;
+        }
+        symbols->push_back(map_symbol{name, uint32_t(value), memory == "program"});
+    }
+    std::fclose(file);
+    if (ok && !in_symbols) {
+        *error = std::string(path) + ": not a link map (no \"Symbols:\" table)";
+        ok = false;
+    }
+    return ok;
+}
+
+const map_symbol *map_find(const std::vector<map_symbol> &symbols, const std::string &name)
+{
+    for (const map_symbol &symbol : symbols)
+        if (symbol.name == name)
+            return &symbol;
+    return nullptr;
+}
