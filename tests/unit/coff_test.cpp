@@ -1,0 +1,515 @@
+#include <gtest/gtest.h>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+#include "object/coff.h"
+
+namespace {
+
+std::vector<uint8_t> from_hex(const std::string &hex) {
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+std::string to_hex(const std::vector<uint8_t> &bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (uint8_t b : bytes) {
+        hex += digits[b >> 4];
+        hex += digits[b & 15];
+    }
+    return hex;
+}
+
+std::string temp_path(const char *name) {
+    return (testing::TempDir() + "coff_test_" + std::to_string(getpid()) + "_") + name;
+}
+
+std::vector<uint8_t> read_file(const std::string &path) {
+    std::vector<uint8_t> bytes;
+    if (FILE *f = fopen(path.c_str(), "rb")) {
+        int c;
+        while ((c = fgetc(f)) != EOF)
+            bytes.push_back(static_cast<uint8_t>(c));
+        fclose(f);
+    }
+    return bytes;
+}
+
+coff_file *new_image(const std::string &path) {
+    coff_file *image = coff_create();
+    image->filename = path;
+    image->opthdr = {0, COFF_VERSION_STAMP, 0x4520, 8, 8};
+    return image;
+}
+
+coff_syment &add_symbol(coff_file *image, const char *name, uint32_t value, int16_t scnum, uint32_t type,
+                        int8_t sclass, int8_t numaux) {
+    coff_syment &s = image->symbols[coff_add_symbol(image)].sym;
+    coff_set_symbol_name(image, &s, name);
+    s.n_value = value;
+    s.n_scnum = scnum;
+    s.n_type = type;
+    s.n_sclass = sclass;
+    s.n_numaux = numaux;
+    return s;
+}
+
+// Lays the image out, pins the time stamp and writes it.
+std::vector<uint8_t> written(coff_file *image) {
+    coff_preWrite(image);
+    image->header.f_timdat = 0x12345678;
+    EXPECT_EQ(coff_write(image), 1);
+    std::vector<uint8_t> bytes = read_file(image->filename);
+    EXPECT_EQ(bytes, coff_serialize(image));
+    return bytes;
+}
+
+void expect_same_image(const coff_file *a, const coff_file *b) {
+    EXPECT_EQ(a->header, b->header);
+    EXPECT_EQ(a->opthdr, b->opthdr);
+    EXPECT_EQ(a->sections, b->sections);
+    EXPECT_EQ(a->symbols, b->symbols);
+    EXPECT_EQ(a->strings, b->strings);
+}
+
+// An image with no sections: headers, then straight to symbols and strings.
+coff_file *no_sections(const std::string &path) {
+    coff_file *image = new_image(path);
+    image->header.f_flags = F_GENERIC;
+    add_symbol(image, "main", 0x10, N_UNDEF, 0x44, C_EXT, 0);
+    return image;
+}
+
+const char no_sections_bytes[] =
+    "40120000785634122600000001000000120000800000707b0000204500000800"
+    "0000080000006d61696e0000000010000000000044000000020004000000";
+
+// A udata section between two data sections; only the last has relocations;
+// names at both sides of the inline limits.
+coff_file *three_sections(const std::string &path) {
+    coff_file *image = new_image(path);
+    coff_section *idata = coff_add_section(image);
+    coff_set_section_name(image, &idata->header, ".idata");
+    set_scn_flags(&idata->header, SCN_TYPE_IDATA, 0, 0, 0, 0);
+    idata->data = {1, 2, 3};
+    idata->header.s_size = 3;
+    coff_section *udata = coff_add_section(image);
+    coff_set_section_name(image, &udata->header, ".udata1");
+    set_scn_flags(&udata->header, SCN_TYPE_UDATA, 0, 0, 0, 1);
+    udata->header.s_size = 10;
+    coff_section *rom = coff_add_section(image);
+    coff_set_section_name(image, &rom->header, "rom");
+    set_scn_flags(&rom->header, SCN_TYPE_ROMDATA, 1, 0, 0, 0);
+    rom->header.s_paddr = 0x300;
+    rom->data = {0xAA, 0xBB};
+    rom->header.s_size = 2;
+    rom->relocs.push_back({0, 1, -2, RELOC_LOW});
+    add_symbol(image, "abcdefg", 0, 1, T_CHAR, C_STAT, 0);
+    add_symbol(image, "abcdefgh", 1, 3, T_UCHAR, C_EXT, 0);
+    return image;
+}
+
+const char three_sections_bytes[] =
+    "4012030078563412af00000002000000120000000000707b0000204500000800"
+    "0000080000002e696461746100000000000000000000030000009e0000000000"
+    "0000000000000000000040000000000000000400000000000000000000000a00"
+    "00000000000000000000000000000000000080800000726f6d00000000000003"
+    "00000000000002000000a1000000a30000000000000001000000001100000102"
+    "03aabb0000000001000000feff04006162636465666700000000000100020000"
+    "000300000000000c0000000100000003000c0000000200150000002e75646174"
+    "613100616263646566676800";
+
+// A function with line numbers: the fcn auxiliary entry learns where they are.
+coff_file *one_function(const std::string &path) {
+    coff_file *image = new_image(path);
+    coff_section *code = coff_add_section(image);
+    coff_set_section_name(image, &code->header, ".code");
+    set_scn_flags(&code->header, SCN_TYPE_CODE, 0, 0, 0, 0);
+    for (uint16_t word : {0x0E12, 0x6E01, 0x0012})
+        coff_add_word(code, word);
+    code->header.s_size = 6;
+    code->linenos.push_back({0, 5, 0, 0, 2});
+    code->linenos.push_back({0, 6, 2, 0, 2});
+    add_symbol(image, ".file", 0, N_DEBUG, T_NULL, C_FILE, 1);
+    image->symbols[coff_add_symbol(image)].aux.x_offset = coff_add_string(image, "t.c");
+    add_symbol(image, "main", 0, 1, DT_FCN << N_BTSHFT | T_VOID, C_EXT, 1);
+    coff_add_symbol(image);
+    return image;
+}
+
+const char one_function_bytes[] =
+    "40120100785634127400000004000000120000000000707b0000204500000800"
+    "0000080000002e636f64650000000000000000000000060000004e0000000000"
+    "0000540000000000020020000000120e016e1200000000000500000000000000"
+    "02000000000000000600020000000000020000002e66696c6500000000000000"
+    "feff00000000670104000000000000000000000000000000000000006d61696e"
+    "0000000000000000010041000000020100000000000000005400000000000000"
+    "0000000008000000742e6300";
+
+struct exact_case {
+    const char *name;
+    coff_file *(*build)(const std::string &);
+    const char *bytes;
+};
+
+const exact_case exact_cases[] = {
+    {"no_sections", no_sections, no_sections_bytes},
+    {"three_sections", three_sections, three_sections_bytes},
+    {"one_function", one_function, one_function_bytes},
+};
+
+TEST(CoffWrite, BytesAreExact) {
+    for (const exact_case &c : exact_cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = temp_path(c.name);
+        coff_file *image = c.build(path);
+        EXPECT_EQ(to_hex(written(image)), c.bytes);
+        coff_free(image);
+        remove(path.c_str());
+    }
+}
+
+TEST(CoffWrite, ReadingBackGivesTheSameImage) {
+    for (const exact_case &c : exact_cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = temp_path(c.name);
+        coff_file *image = c.build(path);
+        written(image);
+        coff_file *back = coff_read(path.c_str());
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->filename, path);
+        expect_same_image(image, back);
+        coff_free(back);
+        coff_free(image);
+        remove(path.c_str());
+    }
+}
+
+TEST(CoffLayout, OffsetsOfTheParts) {
+    coff_file *image = three_sections("unused");
+    coff_preWrite(image);
+    EXPECT_EQ(image->header.f_magic, COFF_MAGIC);
+    EXPECT_EQ(image->header.f_opthdr, 18);
+    EXPECT_EQ(image->header.f_nscns, 3);
+    EXPECT_EQ(image->sections[0].header.s_scnptr, 158u);
+    EXPECT_EQ(image->sections[1].header.s_scnptr, 0u); // udata takes no file space
+    EXPECT_EQ(image->sections[2].header.s_scnptr, 161u);
+    EXPECT_EQ(image->sections[0].header.s_relptr, 0u);
+    EXPECT_EQ(image->sections[2].header.s_relptr, 163u);
+    EXPECT_EQ(image->sections[2].header.s_nreloc, 1);
+    EXPECT_EQ(image->header.f_symptr, 175u);
+    EXPECT_NE(image->header.f_timdat, 0u);
+    coff_free(image);
+
+    image = new_image("unused");
+    coff_preWrite(image);
+    EXPECT_EQ(image->header.f_symptr, 0u);
+    EXPECT_EQ(coff_serialize(image).size(), 42u); // 38 bytes of headers and the length word 4
+    coff_free(image);
+
+    image = one_function("unused");
+    coff_preWrite(image);
+    EXPECT_EQ(image->symbols[3].aux.x_lnnoptr, 84u);
+    coff_free(image);
+}
+
+TEST(CoffLayout, FunctionLinePointerFindsItsOwnEntries) {
+    coff_file *image = one_function("unused");
+    image->sections[0].linenos.insert(image->sections[0].linenos.begin(), {0, 4, 0, 0, 7});
+    image->symbols[3].aux.x_lnnoptr = 99;
+    coff_preWrite(image);
+    EXPECT_EQ(image->symbols[3].aux.x_lnnoptr, 84u + 16);
+    for (coff_lineno &l : image->sections[0].linenos)
+        l.l_fcnndx = 9;
+    image->symbols[3].aux.x_lnnoptr = 99;
+    coff_fixupAuxFcns(image);
+    EXPECT_EQ(image->symbols[3].aux.x_lnnoptr, 99u); // no entry of its own: unchanged
+    coff_free(image);
+}
+
+TEST(CoffNames, InlineLimitsAndTheEmptyName) {
+    coff_file *image = coff_create();
+    struct {
+        const char *name;
+        bool section, in_table;
+    } cases[] = {
+        {"abcdefg", false, false}, {"abcdefgh", false, true}, {"abcdef", true, false},
+        {"abcdefg", true, true},   {"a", false, false},       {"_a_very_long_symbol_name", false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        uint32_t before = coff_string_table_length(image);
+        char field[8];
+        std::string back;
+        if (c.section) {
+            coff_scnhdr h{};
+            coff_set_section_name(image, &h, c.name);
+            memcpy(field, h.s_name, 8);
+            back = coff_section_name(image, &h);
+        } else {
+            coff_syment s{};
+            coff_set_symbol_name(image, &s, c.name);
+            memcpy(field, s.n_name, 8);
+            back = coff_symbol_name(image, &s);
+        }
+        EXPECT_EQ(back, c.name);
+        bool reference = field[0] == 0 && field[1] == 0 && field[2] == 0 && field[3] == 0;
+        EXPECT_EQ(reference, c.in_table);
+        EXPECT_EQ(coff_string_table_length(image), before + (c.in_table ? strlen(c.name) + 1 : 0));
+        if (c.in_table) {
+            EXPECT_EQ(static_cast<uint8_t>(field[4]) | static_cast<uint8_t>(field[5]) << 8, static_cast<int>(before));
+        }
+    }
+    coff_syment s{};
+    coff_set_symbol_name(image, &s, "");
+    const char empty[8] = {0, 1, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(memcmp(s.n_name, empty, 8), 0);
+    EXPECT_EQ(coff_symbol_name(image, &s), "");
+    // A reference outside the table reads as no name rather than past the end.
+    const char outside[8] = {0, 0, 0, 0, 0x10, 0x27, 0, 0};
+    memcpy(s.n_name, outside, 8);
+    EXPECT_EQ(coff_symbol_name(image, &s), "");
+    // Names of exactly 8 characters from other writers have no terminator.
+    memcpy(s.n_name, "eightchr", 8);
+    EXPECT_EQ(coff_symbol_name(image, &s), "eightchr");
+    coff_free(image);
+}
+
+TEST(CoffRead, RejectsForeignAndTruncatedFiles) {
+    std::vector<uint8_t> good = from_hex(one_function_bytes);
+    struct bad {
+        const char *what;
+        std::vector<uint8_t> bytes;
+        const char *message;
+    };
+    std::vector<bad> cases;
+    std::vector<uint8_t> magic = good;
+    magic[0] = 0x41;
+    cases.push_back({"magic", magic, "does not appear to be a valid COFF file"});
+    std::vector<uint8_t> opthdr = good;
+    opthdr[16] = 28;
+    cases.push_back({"opthdr", opthdr, "missing COFF optional file header"});
+    std::vector<uint8_t> huge_symbols = good;
+    huge_symbols[12] = huge_symbols[13] = huge_symbols[14] = huge_symbols[15] = 0xFF;
+    cases.push_back({"symbols", huge_symbols, "could not read COFF string table length"});
+    std::vector<uint8_t> huge_strings = good;
+    huge_strings[good.size() - 8] = 0xFF;
+    cases.push_back({"strings", huge_strings, "could not read COFF string table"});
+    std::vector<uint8_t> huge_lines = good;
+    huge_lines[38 + 34] = 0xFF;
+    cases.push_back({"lines", huge_lines, "could not read line numbers"});
+    std::vector<uint8_t> huge_raw = good;
+    huge_raw[38 + 19] = 0x7F;
+    cases.push_back({"raw", huge_raw, "could not read raw data"});
+    std::vector<uint8_t> huge_relocs = good;
+    huge_relocs[38 + 32] = 0xFF;
+    huge_relocs[38 + 24] = 0x10;
+    cases.push_back({"relocs", huge_relocs, "could not read relocation info"});
+    std::vector<uint8_t> many_sections = good;
+    many_sections[2] = 0xFF;
+    cases.push_back({"sections", many_sections, "could not read section header"});
+    cases.push_back({"short header", std::vector<uint8_t>(good.begin(), good.begin() + 10),
+                     "could not read COFF file header"});
+    cases.push_back({"short optional header", std::vector<uint8_t>(good.begin(), good.begin() + 30),
+                     "could not read COFF optional file header"});
+    for (const bad &c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::internal::CaptureStdout();
+        coff_file *image = coff_read_memory("bad.o", c.bytes.data(), c.bytes.size());
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(image, nullptr);
+        EXPECT_NE(out.find(std::string("File 'bad.o', ") + c.message + ".\n"), std::string::npos) << out;
+    }
+    for (size_t length = 0; length < good.size(); ++length) {
+        testing::internal::CaptureStdout();
+        coff_file *image = coff_read_memory("cut.o", good.data(), length);
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(image, nullptr) << length;
+        EXPECT_EQ(out.rfind("File 'cut.o', could not read ", 0), 0u) << length << ": " << out;
+    }
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(coff_read("/nonexistent/dir/x.o"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Could not open file '/nonexistent/dir/x.o'.\n");
+}
+
+TEST(CoffRead, NoSymbolsFindsTheStringTableAfterTheSections) {
+    std::string path = temp_path("nosyms");
+    coff_file *image = three_sections(path);
+    image->symbols.clear();
+    written(image);
+    coff_file *back = coff_read(path.c_str());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->header.f_symptr, 0u);
+    expect_same_image(image, back);
+    EXPECT_EQ(coff_section_name(back, &back->sections[1].header), ".udata1");
+    coff_free(back);
+    coff_free(image);
+    remove(path.c_str());
+}
+
+TEST(CoffWrite, UnopenableFileFailsQuietly) {
+    coff_file *image = no_sections("/nonexistent/dir/x.o");
+    coff_preWrite(image);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(coff_write(image), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    coff_free(image);
+}
+
+using CoffWriteDeathTest = testing::Test;
+
+// Runs in the death-test child: a file-size limit makes the raw data fail.
+int write_past_the_size_limit(const std::string &path) {
+    coff_file *image = three_sections(path);
+    coff_section *code = coff_add_section(image);
+    set_scn_flags(&code->header, SCN_TYPE_CODE, 0, 0, 0, 0);
+    code->data.assign(200000, 0x5A);
+    code->header.s_size = 200000;
+    coff_preWrite(image);
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = 4096;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    dup2(2, 1);
+    int ok = coff_write(image);
+    fflush(stdout);
+    return ok == 0 && access(path.c_str(), F_OK) != 0 ? 0 : 1;
+}
+
+TEST(CoffWriteDeathTest, FailedWriteNamesThePartAndLeavesNoFile) {
+    std::string path = temp_path("full");
+    EXPECT_EXIT(_exit(write_past_the_size_limit(path)), testing::ExitedWithCode(0),
+                "File '.*full' could not write COFF raw data");
+}
+
+TEST(CoffFlags, SectionTypesAndAttributes) {
+    struct row {
+        int type;
+        uint32_t bit;
+        int back;
+    } rows[] = {{SCN_TYPE_CODE, SCN_CODE, 1},       {SCN_TYPE_IDATA, SCN_IDATA, 2}, {SCN_TYPE_UDATA, SCN_UDATA, 3},
+                {SCN_TYPE_ROMDATA, SCN_ROMDATA, 4}, {SCN_TYPE_ACTREC, SCN_ACTREC, 5}, {SCN_TYPE_TMPDATA, SCN_UDATA, 3}};
+    for (const row &r : rows) {
+        coff_scnhdr h{};
+        set_scn_flags(&h, r.type, 0, 0, 0, 0);
+        EXPECT_EQ(h.s_flags, r.bit);
+        EXPECT_EQ(getScnType(&h), r.back);
+        set_scn_flags(&h, r.type, 1, 1, 1, 1);
+        EXPECT_EQ(h.s_flags, r.bit | SCN_ABS | SCN_SHARED | SCN_OVERLAY | SCN_ACCESS);
+        EXPECT_TRUE(isScnAbs(&h) && isScnShared(&h) && isScnOverlay(&h));
+        EXPECT_EQ(isScnActRec(&h), r.type == SCN_TYPE_ACTREC);
+        EXPECT_EQ(coff_scn_has_no_file_data(&h), r.back == 3 || r.back == 5);
+    }
+    coff_scnhdr h{};
+    h.s_flags = SCN_ABS;
+    EXPECT_EQ(getScnType(&h), 0);
+    coff_filehdr f{};
+    EXPECT_TRUE(coff_hasRelocation(&f) && coff_hasLineNumbers(&f) && coff_hasLocalSymbols(&f));
+    EXPECT_FALSE(coff_isExecutable(&f));
+    f.f_flags = F_RELFLG | F_EXEC | F_LNNO | F_LSYMS;
+    EXPECT_FALSE(coff_hasRelocation(&f) || coff_hasLineNumbers(&f) || coff_hasLocalSymbols(&f));
+    EXPECT_TRUE(coff_isExecutable(&f));
+}
+
+TEST(CoffSymbols, AuxiliaryKindsInTheirOrder) {
+    auto sym = [](const char *name, uint32_t type, int8_t sclass, int8_t numaux = 1) {
+        coff_syment s{};
+        strncpy(s.n_name, name, 8);
+        s.n_type = type;
+        s.n_sclass = sclass;
+        s.n_numaux = numaux;
+        return s;
+    };
+    const uint32_t fcn = DT_FCN << N_BTSHFT, ary = DT_ARY << N_BTSHFT, deep_ary = DT_ARY << (N_BTSHFT + 3 * 8);
+    struct row {
+        coff_syment s;
+        int kind;
+    } rows[] = {
+        {sym(".file", 0, C_FILE), AUX_FILE},
+        {sym("x", 0, C_FILE, 0), AUX_NONE},
+        {sym(".eos", T_STRUCT, C_EOS), AUX_EOS},
+        {sym("bits", ary, C_FIELD), AUX_FIELD},
+        {sym("a", ary | T_INT, C_EXT), AUX_ARR},
+        {sym("a", deep_ary | T_INT, C_EXT), AUX_ARR},
+        {sym("f", fcn | ary | T_STRUCT, C_EXT), AUX_ARR},
+        {sym("f", fcn | T_STRUCT, C_EXT), AUX_FCN},
+        {sym(".bf", 0, C_FCN), AUX_BOBF},
+        {sym(".bb", 0, C_BLOCK), AUX_BOBF},
+        {sym(".ef", 0, C_FCN), AUX_EOBF},
+        {sym(".eb", 0, C_BLOCK), AUX_EOBF},
+        {sym("tag", T_STRUCT, C_STRTAG), AUX_TAG},
+        {sym("tag", T_UNION, C_UNTAG), AUX_TAG},
+        {sym("tag", T_ENUM, C_ENTAG), AUX_TAG},
+        {sym("v", T_UNION, C_STAT), AUX_VAR},
+        {sym(".code", 0, C_SCN), AUX_SCN},
+        {sym("i", T_INT, C_EXT), AUX_NONE},
+    };
+    for (const row &r : rows)
+        EXPECT_EQ(coff_has_aux(&r.s), r.kind) << r.s.n_name << " " << r.s.n_type;
+
+    coff_syment s = sym("f", fcn | T_INT, C_EXT);
+    EXPECT_TRUE(coff_is_function(&s));
+    s.n_type = DT_PTR << N_BTSHFT | fcn << 3 | T_INT; // pointer to function
+    EXPECT_FALSE(coff_is_function(&s));
+    EXPECT_FALSE(coff_is_array(&s));
+    s.n_scnum = 1;
+    for (int sclass : {C_EXT, C_STAT, C_LABEL, C_BLOCK, C_FCN}) {
+        s.n_sclass = static_cast<int8_t>(sclass);
+        EXPECT_TRUE(coff_isRelocatable(&s)) << sclass;
+    }
+    s.n_sclass = C_AUTO;
+    EXPECT_FALSE(coff_isRelocatable(&s));
+    s.n_sclass = C_EXT;
+    s.n_scnum = N_ABS;
+    EXPECT_FALSE(coff_isRelocatable(&s));
+}
+
+TEST(CoffPrint, HexPrintWidths) {
+    EXPECT_EQ(hexPrint(0x12, 1), "0x12");
+    EXPECT_EQ(hexPrint(0x12, 2), "0x0012");
+    EXPECT_EQ(hexPrint(0x123456, 3), "0x123456");
+    EXPECT_EQ(hexPrint(0x12, 4), "0x00000012");
+    EXPECT_EQ(hexPrint(5, 0), "<NaN>");
+    EXPECT_EQ(hexPrint(5, 5), "<NaN>");
+}
+
+TEST(CoffPrint, DumpOfOneFunction) {
+    coff_file *image = one_function("f.o");
+    coff_preWrite(image);
+    image->header.f_timdat = 0;
+    testing::internal::CaptureStdout();
+    coff_print(image);
+    std::string out = testing::internal::GetCapturedStdout();
+    for (const char *line : {"CoffFile: 'f.o'\n", "    f_timdat=0x00000000 Thu Jan  1 00:00:00 1970 UTC\n",
+                             "    f_magic=0x1240\n", "    proc_type=0x00004520\n", "    _s_name=.code\n",
+                             "Line Number: l_srcndx=0 l_lnno=6 l_paddr=0x00000002 l_flags=0x0000 l_fcnndx=2\n",
+                             "Raw Data:\n    0x00000000: 0x0e12 0x6e01 0x0012\n",
+                             "Index[1]=Aux File: x_offset=4 x_incline=0\n",
+                             "Index[2]=Symbol: n_name=main n_value=0x00000000 n_scnum=1 n_type=0x00000041 "
+                             "n_sclass=2 n_numaux=1\n",
+                             "Index[3]=Aux Fcn: x_tagndx=0 x_size=0 x_lnnoptr=0x00000054 x_endndx=0 x_actscnum=0\n",
+                             "String Table:\nOffset[4]= t.c\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << "\n---\n" << out;
+    image->filename.clear();
+    testing::internal::CaptureStdout();
+    coff_print(image);
+    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("CoffFile: <unnamed>\n", 0), 0u);
+    coff_free(image);
+
+    const uint8_t reloc[10] = {0x10, 0, 0, 0, 3, 0, 0, 0, 1, 0};
+    const uint8_t line[6] = {0x20, 0, 0, 0, 7, 0};
+    testing::internal::CaptureStdout();
+    coff_print_gnureloc(reloc);
+    coff_print_gnulineno(line);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Relocation: r_vaddr=0x00000010 r_symndx=3 r_type=1\nLine Number: l_paddr=0x00000020 l_lnno=7\n");
+}
+
+} // namespace
