@@ -1,0 +1,2 @@
+#define FROM_PREINCLUDE 42
+preinclude_text

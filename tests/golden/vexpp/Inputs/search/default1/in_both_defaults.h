@@ -1,0 +1,1 @@
+found_in_first_default

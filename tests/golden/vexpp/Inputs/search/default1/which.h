@@ -1,0 +1,1 @@
+never_defaults_come_last

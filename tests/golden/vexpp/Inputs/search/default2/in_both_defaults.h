@@ -1,0 +1,1 @@
+never_first_default_wins

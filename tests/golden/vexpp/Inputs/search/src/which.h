@@ -1,0 +1,1 @@
+quoted_found_beside_the_includer

@@ -1,0 +1,1 @@
+never_the_includer_dir_comes_first

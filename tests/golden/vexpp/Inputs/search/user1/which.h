@@ -1,0 +1,1 @@
+angled_found_in_user1

@@ -1,0 +1,1 @@
+sibling_found_beside_nested

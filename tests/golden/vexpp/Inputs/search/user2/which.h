@@ -1,0 +1,1 @@
+never_user2_is_searched_later
