@@ -180,7 +180,7 @@ bool Expander::collect_args(Macro *m, std::vector<Buffer *> &args) {
     }
     if (given > nparams) {
         std::string text = "macro '" + std::string(m->name->name) + "' passed " + std::to_string(given) +
-                           " arguments, but takes just " + std::to_string(nparams);
+                           (given == 1 ? " argument" : " arguments") + ", but takes just " + std::to_string(nparams);
         report(call_file_, call_line_, 1000, text.c_str());
         return false;
     }

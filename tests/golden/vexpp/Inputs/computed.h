@@ -1,0 +1,1 @@
+computed_quoted

@@ -1,0 +1,4 @@
+#ifndef GUARDED_H
+#define GUARDED_H
+guarded_text
+#endif

@@ -1,0 +1,20 @@
+// A call with the wrong number of arguments is reported and dropped; the
+// text goes on after it.  (The variable arguments may be left out.)
+// RUN: cp %s t.c && %expect-exit 1 %vexpp -o t.i -e t.err t.c | %FileCheck --check-prefix=CONSOLE %s
+// RUN: %FileCheck --check-prefix=ERRFILE %s < t.err
+#define two(a, b) a b
+#define none() x
+#define var(a, ...) a
+two(1) none(2) two(1, 2, 3) var() after
+#define OPEN two(1,
+#if OPEN 2
+#endif
+#define pasted(a, b) a ## b
+pasted(+, /)
+// CONSOLE: {{.*}}/t.c:8:Error [1024] macro 'two' expects 2 arguments, but only 1 found
+// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'none' passed 1 argument, but takes just 0
+// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'two' passed 3 arguments, but takes just 2
+// CONSOLE-NEXT: {{.*}}/t.c:10:Error [1032] ')' expected in expansion of macro 'two'
+// CONSOLE-NEXT: {{.*}}/t.c:10:Error [1029] malformed expression in '#if'
+// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] pasting '+' and '/' does not give a valid preprocessing token
+// ERRFILE: Error[1024] {{.*}}/t.c 8 : macro 'two' expects 2 arguments, but only 1 found
