@@ -119,7 +119,10 @@ void put_symbols(std::vector<uint8_t> &out, const std::vector<coff_symbol> &symb
 }
 
 void put_string_table(std::vector<uint8_t> &out, const std::vector<uint8_t> &strings) {
-    if (strings.size() >= 4 && get_u32(strings.data()) != 0)
+    // Readers expect the length word even when the table holds no strings.
+    if (strings.size() < 4)
+        put_u32(out, 4);
+    else if (get_u32(strings.data()) != 0)
         out.insert(out.end(), strings.begin(), strings.end());
 }
 

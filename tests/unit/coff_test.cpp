@@ -212,11 +212,31 @@ TEST(CoffLayout, OffsetsOfTheParts) {
     coff_preWrite(image);
     EXPECT_EQ(image->header.f_symptr, 0u);
     EXPECT_EQ(coff_serialize(image).size(), 42u); // 38 bytes of headers and the length word 4
+    image->strings.clear();
+    EXPECT_EQ(to_hex(coff_serialize(image)).substr(76), "04000000");
     coff_free(image);
 
     image = one_function("unused");
     coff_preWrite(image);
     EXPECT_EQ(image->symbols[3].aux.x_lnnoptr, 84u);
+    coff_free(image);
+}
+
+TEST(CoffLayout, DebuggingFlagPrintsTheFigures) {
+    coff_file *image = one_function("unused");
+    coff_debug_flag = 1;
+    testing::internal::CaptureStdout();
+    coff_preWrite(image);
+    std::string out = testing::internal::GetCapturedStdout();
+    coff_debug_flag = 0;
+    for (const char *line : {"secHdrStart=0x00000026, secHdrLength=0x00000028\n",
+                             "rawDataStart=0x0000004e, rawDataLength=0x00000006\n",
+                             "lineStart=0x00000054, lineLength=0x00000020\n",
+                             "symbolStart=0x00000074, symbolLength=0x00000050\n",
+                             "stringStart=0x000000c4, stringLength=0x00000008\n",
+                             "raw data: size=0x00000006, ptr=0x0000004e\n", "line: num=2, ptr=0x00000054\n",
+                             "Coff::fixupAuxFcns() - aux_fcn[3] in section[1] from 0x00000000to 0x00000054\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << "---\n" << out;
     coff_free(image);
 }
 
