@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
+#include <vector>
 #include "target/inst_table.h"
 #include "target/procdb.h"
 
@@ -38,12 +39,41 @@ const inst_row &inst_row_of(const inst_family &family, unsigned type) {
     return family.rows[family.row_of_type[type]];
 }
 
+namespace {
+
+// The patterns that can match a word with a given high byte, in table
+// order, so that decoding tries a handful of patterns instead of all.
+struct pattern_index {
+    std::vector<const inst_pattern *> by_high_byte[256];
+
+    explicit pattern_index(const inst_family &family) {
+        for (unsigned high = 0; high < 256; ++high)
+            for (size_t i = 0; i < family.pattern_count; ++i) {
+                const inst_pattern &p = family.patterns[i];
+                if (((high << 8) & p.mask) == (p.value & 0xFF00 & p.mask))
+                    by_high_byte[high].push_back(&p);
+            }
+    }
+};
+
+const pattern_index &index_of(const inst_family &family) {
+    static const pattern_index twcore(family_TwCORE), sycore(family_SyCORE), bacore(family_BaCORE),
+        vxcore(family_VxCORE);
+    if (&family == &family_VxCORE)
+        return vxcore;
+    if (&family == &family_TwCORE)
+        return twcore;
+    return &family == &family_SyCORE ? sycore : bacore;
+}
+
+} // namespace
+
 static const inst_pattern *match_pattern(const inst_family &family, uint16_t word) {
     if (word & ~family.word_mask)
         return nullptr;
-    for (size_t i = 0; i < family.pattern_count; ++i)
-        if ((word & family.patterns[i].mask) == family.patterns[i].value)
-            return &family.patterns[i];
+    for (const inst_pattern *p : index_of(family).by_high_byte[word >> 8])
+        if ((word & p->mask) == p->value)
+            return p;
     return nullptr;
 }
 
