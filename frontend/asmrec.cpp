@@ -5,6 +5,7 @@
 
 #include "driver/diag.h"
 #include "frontend/ast.h"
+#include "support/position.h"
 
 asm_statement *asmInstruction(char *mnemonic, asm_operand *operands, int32_t line, char *file)
 {
@@ -190,5 +191,5 @@ void resolve_asm_constant_expression(asm_operand *result, const pcodehl *express
         result->offset = s_compute_asm_constant(expression, &ok);
     }
     if (!ok)
-        post_error(1253);
+        post_error_at(expression ? expression->line : yylineno, expression ? expression->file : yyfilename, 1253);
 }

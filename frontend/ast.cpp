@@ -1,5 +1,6 @@
 #include "frontend/ast.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "driver/diag.h"
 #include "frontend/asmrec.h"
 #include "frontend/pragma.h"
+#include "support/position.h"
 #include "support/vxassert.h"
 
 static pcodehl *s_ast;
@@ -26,6 +28,28 @@ char *hl_strdup(const char *text)
     if (!copy)
         post_error(101);
     return copy;
+}
+
+void post_error_at(int32_t line, const char *file, unsigned number, ...)
+{
+    char saved_file[MAX_PATH_LENGTH];
+    memcpy(saved_file, yyfilename, sizeof saved_file);
+    int saved_line = yylineno;
+    snprintf(yyfilename, sizeof yyfilename, "%s", file ? file : "");
+    yylineno = line;
+    va_list args;
+    va_start(args, number);
+    try {
+        vpost_error(number, args);
+    } catch (...) {
+        va_end(args);
+        memcpy(yyfilename, saved_file, sizeof saved_file);
+        yylineno = saved_line;
+        throw;
+    }
+    va_end(args);
+    memcpy(yyfilename, saved_file, sizeof saved_file);
+    yylineno = saved_line;
 }
 
 source_position getLineno(int32_t line, const char *file)

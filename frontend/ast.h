@@ -74,6 +74,10 @@ struct source_position {
 };
 source_position getLineno(int32_t line, const char *file);
 
+// Posts a diagnostic at a construct's own position rather than the
+// scanner's, which may already be past it.
+void post_error_at(int32_t line, const char *file, unsigned number, ...);
+
 pcodehl *new_pcodehl(uint32_t kind, pcodehl *left, pcodehl *right, int32_t line, const char *file);
 pcodehl *pcodehl_head_list(uint32_t kind, pcodehl *list, pcodehl *element, int32_t line, const char *file);
 pcodehl *pcodehl_tail_list(uint32_t kind, pcodehl *list, pcodehl *element, int32_t line, const char *file);

@@ -50,29 +50,14 @@ void declarator_free(hl_declarator *declarator)
     free(declarator);
 }
 
-// Posts a diagnostic at a construct's own position rather than at the
-// scanner's, which may already be past it.
 static void s_post_at(int32_t line, const char *file, unsigned number, const char *argument = nullptr, int index = 0)
 {
-    char saved_file[MAX_PATH_LENGTH];
-    memcpy(saved_file, yyfilename, sizeof saved_file);
-    int saved_line = yylineno;
-    snprintf(yyfilename, sizeof yyfilename, "%s", file ? file : "");
-    yylineno = line;
-    try {
-        if (index)
-            post_error(number, index, argument);
-        else if (argument)
-            post_error(number, argument);
-        else
-            post_error(number);
-    } catch (...) {
-        memcpy(yyfilename, saved_file, sizeof saved_file);
-        yylineno = saved_line;
-        throw;
-    }
-    memcpy(yyfilename, saved_file, sizeof saved_file);
-    yylineno = saved_line;
+    if (index)
+        post_error_at(line, file, number, index, argument);
+    else if (argument)
+        post_error_at(line, file, number, argument);
+    else
+        post_error_at(line, file, number);
 }
 
 static pcodehl *s_unary(uint32_t kind, pcodehl *operand, int32_t line, const char *file)

@@ -281,13 +281,13 @@ function_definition
                                             $$ = function_definition(none, $1, $3, POS(@1));
                                             typehl_free(none);
                                         }
-    | typed_specifiers push_specifiers declarator_any declaration_list_opt_nonempty plain_function_begin
-      compound_statement
+    | typed_specifiers push_specifiers declarator_any old_style_check declaration_list_opt_nonempty
+      plain_function_begin compound_statement
                                         {
-                                            unwind_typedef_scopes($5);
+                                            unwind_typedef_scopes($6);
                                             s_pop_specifiers($2);
                                             $3->old_style = true;
-                                            $$ = function_definition($1, $3, $6, POS(@3));
+                                            $$ = function_definition($1, $3, $7, POS(@3));
                                             typehl_free($1);
                                         }
     ;
@@ -296,6 +296,17 @@ declaration_list_opt_nonempty
     : declaration                       { hl_free_ast($1); }
     | declaration_list_opt_nonempty declaration
                                         { hl_free_ast($2); }
+    ;
+
+// Declarations may follow a declarator only when it names its parameters
+// without types.
+old_style_check
+    : %empty                            {
+                                            if (!$<decl>0->old_style) {
+                                                yyerror(YY_("syntax error"));
+                                                YYERROR;
+                                            }
+                                        }
     ;
 
 function_begin
@@ -633,7 +644,7 @@ initializer
     : assignment_expression             { $$ = $1; }
     | '{' initializer_list '}'          { $$ = $2.head; }
     | '{' initializer_list ',' '}'      { $$ = $2.head; }
-    | '{' '}'                           { post_error(1221); $$ = new_pcodehl(H_ILIST, nullptr, nullptr, POS(@1)); }
+    | '{' '}'                           { post_error_at(POS(@1), 1221); $$ = new_pcodehl(H_ILIST, nullptr, nullptr, POS(@1)); }
     ;
 
 initializer_list
