@@ -70,7 +70,7 @@ constexpr inst_pattern patterns[] = {
 
 } // namespace
 
-const inst_family family_BaCORE = {"BaCORE", 0x0FFF, rows, std::size(rows), patterns, std::size(patterns),
+const inst_family family_BaCORE = {0x0FFF, rows, std::size(rows), patterns, std::size(patterns),
                                    index_rows(rows)};
 
 const char *disasm_BaCORE(unsigned long address, uint16_t word, uint16_t, int *words_used, int) {

@@ -112,7 +112,7 @@ constexpr inst_pattern patterns[] = {
 
 } // namespace
 
-const inst_family family_SyCORE = {"SyCORE", 0xFFFF, rows, std::size(rows), patterns, std::size(patterns),
+const inst_family family_SyCORE = {0xFFFF, rows, std::size(rows), patterns, std::size(patterns),
                                    index_rows(rows)};
 
 const char *disasm_SyCORE(unsigned long address, uint16_t word, uint16_t, int *words_used, int) {

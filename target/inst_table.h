@@ -51,7 +51,6 @@ struct inst_pattern {
 };
 
 struct inst_family {
-    const char *name;
     uint16_t word_mask; // the bits of one program word
     const inst_row *rows;
     size_t row_count;

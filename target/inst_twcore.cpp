@@ -75,7 +75,7 @@ constexpr inst_pattern patterns[] = {
 
 } // namespace
 
-const inst_family family_TwCORE = {"TwCORE", 0x3FFF, rows, std::size(rows), patterns, std::size(patterns),
+const inst_family family_TwCORE = {0x3FFF, rows, std::size(rows), patterns, std::size(patterns),
                                    index_rows(rows)};
 
 const char *disasm_TwCORE(unsigned long address, uint16_t word, uint16_t, int *words_used, int) {

@@ -167,7 +167,7 @@ constexpr inst_pattern patterns[] = {
 
 } // namespace
 
-const inst_family family_VxCORE = {"VxCORE", 0xFFFF, rows, std::size(rows), patterns, std::size(patterns),
+const inst_family family_VxCORE = {0xFFFF, rows, std::size(rows), patterns, std::size(patterns),
                                    index_rows(rows)};
 
 // The part of a two-word instruction that its WORD2 holds, as printed.
