@@ -1,7 +1,10 @@
 // The stages of one compilation in their fixed order, and the points where
 // the front end joins the run.  Each stage runs only while no error has
 // been posted; a fatal diagnostic or the error limit throws past the rest.
+#include "driver/diag.h"
 #include "driver/driver.h"
+#include "frontend/ast.h"
+#include "frontend/parser.h"
 #include "support/vxassert.h"
 
 void stage_config_initialize()
@@ -14,18 +17,20 @@ void stage_config_help()
     // The configuration pragma lists the device's settings here.
 }
 
-void stage_begin_parse()
-{
-    // The parser opens its file scope here.
-}
+void stage_begin_parse() { yyinitparse(); }
 
-void stage_end_parse()
-{
-    // The parser closes its file scope here.
-}
+void stage_end_parse() { yyuninitparse(); }
+
+static bool s_no_errors() { return get_error_count() == 0; }
 
 void run_compilation_stages()
 {
-    // Parsing, translation and code generation plug in here.
+    if (s_no_errors())
+        yyparse();
+    // Translation and code generation plug in here, before the tree is freed.
+    if (s_no_errors()) {
+        hl_free_ast(hl_get_ast());
+        hl_set_ast(nullptr);
+    }
     show_assert_lineno = 0;
 }
