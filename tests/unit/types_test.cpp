@@ -1,0 +1,393 @@
+#include "translate/types.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "driver/options.h"
+#include "translate/ranges.h"
+#include "translate_support.h"
+
+namespace {
+
+using Types = TranslateTest;
+
+struct size_case {
+    const char *source;
+    const char *name;
+    uint32_t size;
+};
+
+TEST_F(Types, SizesOfDeclarations)
+{
+    const size_case cases[] = {
+        {"char c;", "c", 1},
+        {"unsigned char uc;", "uc", 1},
+        {"short s;", "s", 2},
+        {"int i;", "i", 2},
+        {"short long sl;", "sl", 3},
+        {"unsigned short long usl;", "usl", 3},
+        {"long long ll;", "ll", 4},
+        {"float f;", "f", 4},
+        {"double d;", "d", 4},
+        {"long double ld;", "ld", 4},
+        {"char *p;", "p", 2},
+        {"rom char *pr;", "pr", 2},
+        {"rom near char *pn;", "pn", 2},
+        {"rom far char *pf;", "pf", 3},
+        {"ram far char * rom far q;", "q", 2},
+        {"int a[10];", "a", 20},
+        {"long m[3][2];", "m", 24},
+        {"void (*fp)(void);", "fp", 2},
+        {"far void (*ffp)(void);", "ffp", 3},
+        {"struct s { char a; long b; } x;", "x", 5},
+    };
+    for (const size_case &c : cases) {
+        EXPECT_TRUE(declare(c.source).empty()) << c.source;
+        ASSERT_NE(type_of(c.name), nullptr) << c.source;
+        EXPECT_EQ(ll_sizeof_type(type_of(c.name)), c.size) << c.source;
+    }
+}
+
+TEST_F(Types, ShortIsIntAndLongLongIsLong)
+{
+    declare("short s; int i; long long ll; long l; short long sl;");
+    EXPECT_TRUE(are_types_compatible(type_of("s"), type_of("i"), true));
+    EXPECT_TRUE(are_types_compatible(type_of("ll"), type_of("l"), true));
+    EXPECT_FALSE(are_types_compatible(type_of("sl"), type_of("l"), false));
+    EXPECT_EQ(type_of("s")->flags & TF_SHORT, 0u);
+}
+
+struct diagnostic_case {
+    const char *source;
+    std::vector<unsigned> expected;
+};
+
+TEST_F(Types, ResolutionDiagnostics)
+{
+    const diagnostic_case cases[] = {
+        {"unsigned signed int a;", {1162}},
+        {"signed unsigned int b;", {1162}},
+        {"signed signed char c;", {}},
+        {"unsigned unsigned d;", {}},
+        {"char int e;", {1161}},
+        {"void char f;", {1161}},
+        {"static g;", {2068}},
+        {"const h;", {2068}},
+        {"rom ram char i;", {1517}},
+        {"near far int j;", {1518}},
+        {"int k[0];", {1516}},
+        {"int l[-2];", {1516}},
+        {"int m[2.5];", {1219}},
+        {"void n[3];", {1177}},
+        {"enum nowhere o;", {1168}},
+        {"struct t1 { int a; }; union t1 p;", {1176}},
+        {"ram void q(void);", {1163}},
+        {"struct dup { int a; char a; } r;", {1513}},
+        {"struct anon { int; } s;", {1169}},
+        {"struct fm { int f(void); } t;", {1156}},
+        {"struct fb { float x:3; } u;", {1170}},
+        {"struct wide { char d:9; } v;", {1171}},
+        {"enum E1 { X1 = 5 }; struct ef { enum E1 w:2; } w;", {2104}},
+        {"enum E2 { X2 = 3 }; struct eg { enum E2 w:2; } x;", {}},
+        {"enum { A3 = 1 }; enum { A3 = 2 };", {1172}},
+        {"enum { A4 = 1 }; enum { A4 = 1 };", {}},
+        {"int B5; enum { B5 };", {1109}},
+        {"enum { A6 = -1, B6 = 0x80000000 } y;", {2069}},
+        {"struct twice { int a; }; struct twice { int b; };", {1504}},
+    };
+    for (const diagnostic_case &c : cases)
+        EXPECT_EQ(declare(c.source), c.expected) << c.source;
+}
+
+TEST_F(Types, QualifierConflictsKeepTheLaterWord)
+{
+    declare("rom ram char c; near far int n; ram rom char r;");
+    EXPECT_EQ(type_of("c")->memory, MEMORY_RAM);
+    EXPECT_EQ(type_of("n")->range, RANGE_FAR);
+    EXPECT_EQ(type_of("r")->memory, MEMORY_ROM);
+}
+
+TEST_F(Types, ArraysTakeTheirElementsMemoryAndAreConst)
+{
+    declare("volatile rom near char a[4]; int bad[0];");
+    const typell *a = type_of("a");
+    EXPECT_EQ(a->kind, ARY);
+    EXPECT_EQ(a->memory, MEMORY_ROM);
+    EXPECT_EQ(a->range, RANGE_NEAR);
+    EXPECT_TRUE(a->is_volatile);
+    EXPECT_TRUE(a->is_const);
+    EXPECT_EQ(type_of("bad")->detail.count, 1u);
+}
+
+TEST_F(Types, FunctionsLiveInRomWithTheirParameters)
+{
+    declare("long f(int a, char *b, ...); void g(void); int h(); void k(int, int);");
+    const typell *f = type_of("f");
+    ASSERT_EQ(f->kind, FCN);
+    EXPECT_EQ(f->memory, MEMORY_ROM);
+    EXPECT_EQ(f->range, trnGetDefaultRange(MEMORY_ROM));
+    EXPECT_EQ(f->flags, TF_PROTOTYPED | TF_VARIADIC);
+    ASSERT_NE(f->detail.params, nullptr);
+    EXPECT_EQ(ll_sizeof_type(f->detail.params->type), 2u);
+    ASSERT_NE(f->detail.params->next, nullptr);
+    EXPECT_EQ(f->detail.params->next->type->kind, PTR);
+    EXPECT_EQ(f->detail.params->next->next, nullptr);
+    EXPECT_EQ(ll_sizeof_type(f->next), 4u);
+
+    EXPECT_EQ(type_of("g")->detail.params, nullptr);
+    EXPECT_EQ(type_of("g")->flags, TF_PROTOTYPED);
+    EXPECT_EQ(type_of("h")->flags, 0u);
+    EXPECT_TRUE(are_types_compatible(type_of("g"), void_function_type, true));
+
+    // Unnamed parameters are declared under generated names in the prototype
+    // scope, which is closed again.
+    EXPECT_EQ(sym_lookup_sym("__parameter_1", LOOKUP_ALL), nullptr);
+    EXPECT_NE(type_of("k")->detail.params->next, nullptr);
+}
+
+TEST_F(Types, FunctionsReturningPointersToArraysAndFunctions)
+{
+    EXPECT_TRUE(declare("int (*pa(void))[3]; int (*pf(void))(int);").empty());
+    ASSERT_NE(type_of("pa"), nullptr);
+    EXPECT_EQ(type_of("pa")->next->next->kind, ARY);
+    ASSERT_NE(type_of("pf"), nullptr);
+    EXPECT_EQ(type_of("pf")->next->next->kind, FCN);
+}
+
+struct member_case {
+    const char *member;
+    uint32_t offset;
+    bool is_bitfield;
+    int32_t bit_offset;
+    int32_t bit_width;
+};
+
+struct layout_case {
+    const char *source;
+    uint32_t size;
+    std::vector<member_case> members;
+};
+
+TEST_F(Types, StructLayoutWithBitfields)
+{
+    const layout_case cases[] = {
+        {"struct { char a:3; char b:6; } x;", 2, {{"a", 0, true, 0, 3}, {"b", 1, true, 0, 6}}},
+        {"struct { char a:3; char b:5; } x;", 1, {{"a", 0, true, 0, 3}, {"b", 0, true, 3, 5}}},
+        {"struct { char c:8; char d:9; } x;", 2, {{"c", 0, false, 0, 0}, {"d", 1, false, 0, 0}}},
+        {"struct { char a; int b:3; int c:4; char d; int e:2; } x;",
+         4,
+         {{"a", 0, false, 0, 0}, {"b", 1, true, 0, 3}, {"c", 1, true, 3, 4}, {"d", 2, false, 0, 0}, {"e", 3, true, 0, 2}}},
+        {"struct { unsigned a:1; unsigned :2; unsigned b:5; long c; } x;",
+         5,
+         {{"a", 0, true, 0, 1}, {"b", 0, true, 3, 5}, {"c", 1, false, 0, 0}}},
+    };
+    for (const layout_case &c : cases) {
+        EXPECT_TRUE(declare(c.source).empty() || c.members.size() == 2) << c.source;
+        const typell *x = type_of("x");
+        ASSERT_NE(x, nullptr) << c.source;
+        ASSERT_EQ(x->kind, SUE);
+        const aggregate_definition *definition = x->detail.tag->definition;
+        EXPECT_EQ(definition->size, c.size) << c.source;
+        for (const member_case &m : c.members) {
+            const member_record *member = type_lookup_su_member(definition, m.member);
+            ASSERT_NE(member, nullptr) << c.source << " " << m.member;
+            EXPECT_EQ(member->offset, m.offset) << c.source << " " << m.member;
+            EXPECT_EQ(member->is_bitfield != 0, m.is_bitfield) << c.source << " " << m.member;
+            if (m.is_bitfield) {
+                EXPECT_EQ(member->bit_offset, m.bit_offset) << c.source << " " << m.member;
+                EXPECT_EQ(member->bit_width, m.bit_width) << c.source << " " << m.member;
+                EXPECT_TRUE(is_type_char(member->type));
+                EXPECT_EQ(member->type->bit_offset, m.bit_offset);
+            }
+        }
+    }
+}
+
+TEST_F(Types, BitfieldsKeepTheirSignedness)
+{
+    declare("struct { unsigned int u:3; int s:3; } x;");
+    const aggregate_definition *definition = type_of("x")->detail.tag->definition;
+    EXPECT_FALSE(is_type_signed(type_lookup_su_member(definition, "u")->type));
+    EXPECT_TRUE(is_type_signed(type_lookup_su_member(definition, "s")->type));
+}
+
+TEST_F(Types, UnionsAreSortedByNameWithTheFirstDeclaredMemberKept)
+{
+    EXPECT_TRUE(declare("union u { long l; char c; struct { int a; char b; }; char z:3; } w;").empty());
+    const aggregate_definition *definition = type_of("w")->detail.tag->definition;
+    EXPECT_EQ(definition->size, 4u);
+    ASSERT_NE(definition->first_member, nullptr);
+    EXPECT_EQ(ll_sizeof_type(definition->first_member), 4u);
+    std::vector<std::string> order;
+    for (const member_record *m = definition->members; m; m = m->next) {
+        order.push_back(m->name ? m->name : "");
+        EXPECT_EQ(m->offset, 0u);
+        EXPECT_EQ(m->bit_offset, 0);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"", "c", "l", "z"}));
+    const member_record *b = type_lookup_su_member(definition, "b");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->offset, 2u);
+    EXPECT_EQ(type_lookup_su_member(definition, "nothing"), nullptr);
+}
+
+struct enum_case {
+    const char *values;
+    uint32_t code;
+};
+
+TEST_F(Types, EnumerationUnderlyingTypeAtEachBoundary)
+{
+    const enum_case cases[] = {
+        {"A = 0", CT_SCHAR},          {"A = 127", CT_SCHAR},         {"A = 128", CT_UCHAR},
+        {"A = 255", CT_UCHAR},        {"A = 256", CT_INT},           {"A = 32767", CT_INT},
+        {"A = 32768", CT_UINT},       {"A = 65535", CT_UINT},        {"A = 65536", CT_SHORTLONG},
+        {"A = 0x7FFFFF", CT_SHORTLONG}, {"A = 0x800000", CT_USHORTLONG}, {"A = 0xFFFFFF", CT_USHORTLONG},
+        {"A = 0x1000000", CT_LONG},   {"A = 0x7FFFFFFF", CT_LONG},   {"A = 0x80000000", CT_ULONG},
+        {"A = -1", CT_SCHAR},         {"A = -128", CT_SCHAR},        {"A = -129", CT_INT},
+        {"A = -32768", CT_INT},       {"A = -32769", CT_SHORTLONG},  {"A = -8388608", CT_SHORTLONG},
+        {"A = -8388609", CT_LONG},    {"A = -1, B = 200", CT_INT},   {"A = -1, B = 40000", CT_SHORTLONG},
+        {"A = -1, B = 0x800000", CT_LONG}, {"A = -1, B = 100", CT_SCHAR}, {"A = 254, B", CT_UCHAR},
+        {"A = 255, B", CT_INT},
+    };
+    for (const enum_case &c : cases) {
+        TearDown();
+        SetUp();
+        std::string source = std::string("enum { ") + c.values + " } e;";
+        EXPECT_TRUE(declare(source.c_str()).empty()) << source;
+        const typell *e = type_of("e");
+        ASSERT_NE(e, nullptr) << source;
+        EXPECT_EQ(type_constant_code(e), c.code) << source;
+        EXPECT_NE(e->enum_tag, nullptr);
+        symbol *a = sym_lookup_sym("A", LOOKUP_ALL);
+        ASSERT_NE(a, nullptr);
+        EXPECT_TRUE(a->is_enum_constant);
+        EXPECT_EQ(a->enum_value.type, c.code) << source;
+    }
+}
+
+TEST_F(Types, EnumerationValuesCountOnAndStayOffTheMasterList)
+{
+    declare("enum colour { RED, GREEN = 5, BLUE } c;");
+    for (void *e = list_first(master_symbol_list); e; e = list_next(e))
+        EXPECT_FALSE((*static_cast<symbol **>(e))->is_enum_constant);
+    EXPECT_EQ(sym_lookup_sym("RED", LOOKUP_ALL)->enum_value.value, 0u);
+    EXPECT_EQ(sym_lookup_sym("BLUE", LOOKUP_ALL)->enum_value.value, 6u);
+    EXPECT_EQ(ll_sizeof_type(type_of("c")), 1u);
+    declare("enum colour d;");
+    EXPECT_TRUE(are_types_compatible(type_of("c"), type_of("d"), true));
+}
+
+struct compatibility_case {
+    const char *source;
+    bool without_qualifiers;
+    bool with_qualifiers;
+};
+
+TEST_F(Types, Compatibility)
+{
+    const compatibility_case cases[] = {
+        {"int a; int b;", true, true},
+        {"int a; unsigned b;", false, false},
+        {"short a; int b;", true, true},
+        {"const int a; int b;", true, false},
+        {"rom int a; int b;", true, false},
+        {"char *a; char *b;", true, true},
+        {"rom char *a; char *b;", false, false},
+        {"const char *a; char *b;", false, false},
+        {"int a[3]; int b[5];", true, true},
+        {"int a(int); int b(int);", true, true},
+        {"int a(int); int b(long);", false, false},
+        {"int a(); int b(long);", true, true},
+        {"int a(int, ...); int b(int);", false, false},
+        {"struct A { int x; } a; struct B { int x; } b;", true, true},
+        {"struct C { int x; } a; struct D { int y; } b;", false, false},
+        {"struct E { int x; } a; struct F { int x; int y; } b;", false, false},
+        {"struct G *a; struct G *b;", true, true},
+        {"struct H *a; struct I *b;", false, false},
+        {"struct J { int x:3; } a; struct K { int x:4; } b;", false, false},
+    };
+    for (const compatibility_case &c : cases) {
+        TearDown();
+        SetUp();
+        declare(c.source);
+        ASSERT_NE(type_of("a"), nullptr) << c.source;
+        ASSERT_NE(type_of("b"), nullptr) << c.source;
+        EXPECT_EQ(are_types_compatible(type_of("a"), type_of("b"), false), c.without_qualifiers) << c.source;
+        EXPECT_EQ(are_types_compatible(type_of("a"), type_of("b"), true), c.with_qualifiers) << c.source;
+    }
+}
+
+std::string printed(const typell *type)
+{
+    char *text = nullptr;
+    size_t length = 0;
+    FILE *stream = open_memstream(&text, &length);
+    type_print(stream, type);
+    fclose(stream);
+    std::string result(text, length);
+    free(text);
+    return result;
+}
+
+TEST_F(Types, PrintForm)
+{
+    declare("const rom far char *p; int a[3]; volatile near unsigned char v; struct node { int n; struct node *next; } s;");
+    EXPECT_EQ(printed(type_of("p")), "<AFPTR><OFCBSC>");
+    EXPECT_EQ(printed(type_of("a")), "<AFCARY[3]><AFBSC>");
+    EXPECT_EQ(printed(type_of("v")), "<ANVBSC>");
+    EXPECT_EQ(printed(type_of("s")), "<AFSUE>{ n:<AFBSC>; next:<AFPTR><AFSUE>; }");
+}
+
+TEST_F(Types, CopiesAreDeepAndReferencesArePointers)
+{
+    declare("int f(char *p, long q);");
+    typell *copy = type_copy(type_of("f"));
+    ASSERT_NE(copy->detail.params, nullptr);
+    EXPECT_NE(copy->detail.params, type_of("f")->detail.params);
+    EXPECT_NE(copy->detail.params->type, type_of("f")->detail.params->type);
+    EXPECT_TRUE(are_types_compatible(copy, type_of("f"), true));
+    typell *reference = type_reference(copy);
+    EXPECT_EQ(reference->kind, PTR);
+    EXPECT_EQ(reference->memory, MEMORY_RAM);
+    EXPECT_EQ(reference->range, RANGE_FAR);
+    EXPECT_TRUE(reference->is_const);
+    EXPECT_EQ(ll_sizeof_type(reference), 2u);
+    type_free(reference);
+    EXPECT_EQ(type_copy(nullptr), nullptr);
+}
+
+TEST_F(Types, IncompleteTagsAreReported)
+{
+    declare("struct later *p; struct later a[2];");
+    EXPECT_FALSE(trn_check_illegal_tag_reference(type_of("p")));
+    std::vector<unsigned> posted = diagnostics([&] { EXPECT_TRUE(trn_check_illegal_tag_reference(type_of("a"))); });
+    EXPECT_EQ(posted, std::vector<unsigned>{1165});
+}
+
+TEST_F(Types, StorageClasses)
+{
+    struct sclass_case {
+        const char *source;
+        int32_t storage_class;
+    };
+    const sclass_case cases[] = {
+        {"extern int a;", SC_EXTERN}, {"static int a;", SC_STATIC}, {"auto int a;", SC_AUTO},
+        {"overlay int a;", SC_OVERLAY}, {"register int a;", SC_NONE}, {"int a;", SC_NONE},
+    };
+    for (const sclass_case &c : cases) {
+        yyinitparse();
+        lex_scan_string(c.source);
+        yyparse();
+        pcodehl *root = hl_get_ast();
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(trnResolveSclass(root->left->left->type), c.storage_class) << c.source;
+        hl_free_ast(root);
+        hl_set_ast(nullptr);
+        yyuninitparse();
+    }
+}
+
+} // namespace
