@@ -1,0 +1,689 @@
+#include "tools/vxlink/link.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "object/coff.h"
+#include "target/instset.h"
+#include "target/procdb.h"
+#include "target/sfr_map.h"
+#include "tools/ihex/ihex.h"
+#include "tools/vxlink/link_startup.h"
+#include "tools/vxsim/sim_load.h"
+#include "tools/vxsim/sim_map.h"
+#include "tools/vxsim/sim_state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr unsigned TO_F = 1, ACCESS = 0, BANKED = 1;
+
+uint16_t encode(unsigned type, unsigned one = 0, unsigned two = 0, unsigned three = 0)
+{
+    uint16_t word = 0;
+    setInstType_VxCORE(&word, type);
+    setOperandOne_VxCORE(&word, one);
+    setOperandTwo_VxCORE(&word, two);
+    setOperandThree_VxCORE(&word, three);
+    return word;
+}
+
+// An object file built through the COFF writer.
+struct object_builder {
+    coff_file *image = coff_create();
+
+    object_builder() { image->opthdr.proc_type = getDvsProcType(DEFAULT_PROCESSOR); }
+    ~object_builder() { coff_free(image); }
+
+    // Returns the 1-based section number.
+    int section(const char *name, uint32_t flags, uint32_t size = 0, uint32_t address = 0)
+    {
+        coff_section *s = coff_add_section(image);
+        coff_set_section_name(image, &s->header, name);
+        s->header.s_flags = flags;
+        s->header.s_size = size;
+        s->header.s_paddr = address;
+        return int(image->sections.size());
+    }
+    void words(int section, const std::vector<uint16_t> &code)
+    {
+        coff_section &s = image->sections[section - 1];
+        for (uint16_t word : code)
+            coff_add_word(&s, word);
+        s.header.s_size = uint32_t(s.data.size());
+    }
+    void bytes(int section, const std::vector<uint8_t> &data)
+    {
+        coff_section &s = image->sections[section - 1];
+        s.data = data;
+        s.header.s_size = uint32_t(data.size());
+    }
+    unsigned symbol(const char *name, uint32_t value, int section, int sclass = C_EXT)
+    {
+        unsigned index = coff_add_symbol(image);
+        coff_syment &sym = image->symbols[index].sym;
+        coff_set_symbol_name(image, &sym, name);
+        sym.n_value = value;
+        sym.n_scnum = int16_t(section);
+        sym.n_sclass = int8_t(sclass);
+        return index;
+    }
+    unsigned external(const char *name) { return symbol(name, 0, N_UNDEF); }
+    void reloc(int section, uint32_t offset, unsigned symbol, uint16_t type, int16_t addend = 0)
+    {
+        image->sections[section - 1].relocs.push_back(coff_reloc{offset, symbol, addend, type});
+    }
+    std::string write(const std::string &path)
+    {
+        image->filename = path;
+        coff_preWrite(image);
+        EXPECT_EQ(coff_write(image), 1);
+        return path;
+    }
+};
+
+class Link : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override
+    {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::path(::testing::TempDir()) /
+              (std::string("vxlink_") + info->name() + "_" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const char *name) const { return (dir / name).string(); }
+
+    // Links; returns the exit status and leaves the error text in `errors`.
+    int link(const std::vector<std::string> &objects, link_options options = {})
+    {
+        for (const std::string &object : objects)
+            options.objects.push_back(path(object.c_str()));
+        options.output = path("prog.hex");
+        options.map = path("prog.map");
+        ::testing::internal::CaptureStderr();
+        int status = link_run(options);
+        errors = ::testing::internal::GetCapturedStderr();
+        return status;
+    }
+
+    std::vector<uint8_t> program_bytes(uint32_t size = 0x10000)
+    {
+        hex_image image;
+        std::string error;
+        EXPECT_TRUE(hex_read(path("prog.hex").c_str(), &image, &error)) << error;
+        std::vector<uint8_t> bytes(size, 0xFF);
+        for (const hex_segment &segment : image.segments)
+            for (size_t i = 0; i < segment.bytes.size(); i++)
+                if (segment.address + i < size)
+                    bytes[segment.address + i] = segment.bytes[i];
+        return bytes;
+    }
+
+    uint16_t word_at(const std::vector<uint8_t> &bytes, uint32_t address)
+    {
+        return uint16_t(bytes[address] | (bytes[address + 1] << 8));
+    }
+
+    std::vector<map_symbol> symbols()
+    {
+        std::vector<map_symbol> list;
+        std::string error;
+        EXPECT_TRUE(map_read(path("prog.map").c_str(), &list, &error)) << error;
+        return list;
+    }
+
+    uint32_t address_of(const char *name)
+    {
+        std::vector<map_symbol> list = symbols();
+        const map_symbol *symbol = map_find(list, name);
+        EXPECT_NE(symbol, nullptr) << name;
+        return symbol ? symbol->address : 0;
+    }
+
+    std::string map_text()
+    {
+        std::ifstream in(path("prog.map"));
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // The address and size that the map gives a section.
+    std::pair<uint32_t, uint32_t> section_of(const std::string &name)
+    {
+        std::istringstream lines(map_text());
+        std::string line;
+        while (std::getline(lines, line)) {
+            std::istringstream words(line);
+            std::string first, kind, memory, address, size;
+            words >> first >> kind >> memory >> address >> size;
+            if (first == name && !size.empty())
+                return {uint32_t(std::stoul(address, nullptr, 16)), uint32_t(std::stoul(size, nullptr, 16))};
+        }
+        ADD_FAILURE() << "no section " << name;
+        return {0, 0};
+    }
+
+    std::unique_ptr<sim_state> simulate()
+    {
+        hex_image image;
+        std::string error;
+        EXPECT_TRUE(hex_read(path("prog.hex").c_str(), &image, &error)) << error;
+        auto s = std::make_unique<sim_state>();
+        sim_init(s.get(), getProgramLocations(DEFAULT_PROCESSOR));
+        EXPECT_TRUE(sim_load_image(s.get(), image, &error)) << error;
+        EXPECT_EQ(sim_run(s.get(), 1000000), SIM_SLEEP);
+        return s;
+    }
+
+    bool outputs_absent() const
+    {
+        return !fs::exists(dir / "prog.hex") && !fs::exists(dir / "prog.map");
+    }
+
+    std::string errors;
+};
+
+// ---------------------------------------------------------------------------
+// Every relocation type: the patched bits and only those.
+
+struct reloc_case {
+    const char *name;
+    uint16_t word;     // the instruction before patching, operand bits set to show they stay
+    uint16_t type;
+    const char *symbol;
+    int16_t addend;
+    uint16_t expected;
+};
+
+// The patched words sit in an absolute code section at 0x100, one per case.
+// Targets: `var` at 0x345, `acc_var` at 0x012, `far_code` at 0xC346, `near_code`
+// at 0x0F0, and the section ".tmpdata" (6 bytes, placed in the access bank).
+TEST_F(Link, EveryRelocationTypePatchesItsField)
+{
+    const uint32_t base = 0x100;
+    const reloc_case cases[] = {
+        {"CALL", encode(IT_CALL, 0, 1), RELOC_CALL, "far_code", 0, encode(IT_CALL, 0xA3, 1)},
+        {"CALL word2", encode(IT_WORD2, 0), RELOC_WORD2_ADDR, "far_code", 0, encode(IT_WORD2, 0x061)},
+        {"GOTO", encode(IT_GOTO, 0), RELOC_GOTO, "far_code", 2, encode(IT_GOTO, 0xA4)},
+        {"GOTO word2", encode(IT_WORD2, 0), RELOC_WORD2_ADDR, "far_code", 2, encode(IT_WORD2, 0x061)},
+        {"MOVLW high", encode(IT_MOVLW, 0), RELOC_HIGH, "far_code", 0, encode(IT_MOVLW, 0xC3)},
+        {"MOVLW low", encode(IT_MOVLW, 0), RELOC_LOW, "far_code", 1, encode(IT_MOVLW, 0x47)},
+        {"MOVLW upper", encode(IT_MOVLW, 0), RELOC_UPPER, "far_code", 0x4000, encode(IT_MOVLW, 0x01)},
+        {"MOVLW upper 0", encode(IT_MOVLW, 0xFF), RELOC_UPPER, "far_code", 0, encode(IT_MOVLW, 0x00)},
+        {"MOVWF access", encode(IT_MOVWF, 0, ACCESS), RELOC_FILE, "acc_var", 0,
+         encode(IT_MOVWF, 0x12, ACCESS)},
+        {"MOVWF sfr", encode(IT_MOVWF, 0, ACCESS), RELOC_FILE, "TBLPTRU", 0,
+         encode(IT_MOVWF, SFR_TBLPTRU & 0xFF, ACCESS)},
+        {"ADDWF banked", encode(IT_ADDWF, 0, TO_F, BANKED), RELOC_FILE, "var", 1,
+         encode(IT_ADDWF, 0x46, TO_F, BANKED)},
+        {"BSF banked", encode(IT_BSF, 0, 5, BANKED), RELOC_FILE, "var", 0,
+         encode(IT_BSF, 0x45, 5, BANKED)},
+        {"MOVLB", encode(IT_MOVLB, 0), RELOC_MOVLB, "var", 0, encode(IT_MOVLB, 3)},
+        {"MOVFF source", encode(IT_MOVFF, 0), RELOC_MOVFF_SRC, "var", 0, encode(IT_MOVFF, 0x345)},
+        {"MOVFF destination", encode(IT_WORD2, 0), RELOC_MOVFF_DST, "WREG", 0,
+         encode(IT_WORD2, SFR_WREG)},
+        {"LFSR high", encode(IT_LFSR, 2, 0), RELOC_LFSR_HIGH, "var", 0, encode(IT_LFSR, 2, 3)},
+        {"LFSR low", encode(IT_WORD2, 0), RELOC_LFSR_LOW, "var", 0, encode(IT_WORD2, 0x45)},
+        {"BRA back", encode(IT_BRA, 0), RELOC_BRA, "near_code", 0, 0},
+        {"RCALL", encode(IT_RCALL, 0), RELOC_BRA, "near_code", 0, 0},
+        {"BZ back", encode(IT_BZ, 0), RELOC_CONDBRA, "near_code", 0, 0},
+        {"size low", encode(IT_MOVLW, 0), RELOC_SCNSIZE_LOW, "..tmpdata", 0, encode(IT_MOVLW, 6)},
+        {"size high", encode(IT_MOVLW, 0xFF), RELOC_SCNSIZE_HIGH, "..tmpdata", 0, encode(IT_MOVLW, 0)},
+        {"size upper", encode(IT_MOVLW, 0xFF), RELOC_SCNSIZE_UPPER, "..tmpdata", 0, encode(IT_MOVLW, 0)},
+        {"end low", encode(IT_MOVLW, 0), RELOC_SCNEND_LOW, "..tmpdata", 0, encode(IT_MOVLW, 5)},
+        {"end high", encode(IT_MOVLW, 0xFF), RELOC_SCNEND_HIGH, "..tmpdata", 0, encode(IT_MOVLW, 0)},
+        {"end upper", encode(IT_MOVLW, 0xFF), RELOC_SCNEND_UPPER, "..tmpdata", 0, encode(IT_MOVLW, 0)},
+        {"end LFSR high", encode(IT_LFSR, 0, 0xF), RELOC_SCNEND_LFSR_HIGH, "..tmpdata", 0x100,
+         encode(IT_LFSR, 0, 1)},
+        {"end LFSR low", encode(IT_WORD2, 0), RELOC_SCNEND_LFSR_LOW, "..tmpdata", 0, encode(IT_WORD2, 5)},
+    };
+    object_builder o;
+    int code = o.section(".code_r", SCN_CODE | SCN_ABS, 0, base);
+    int vars = o.section("vars", SCN_UDATA | SCN_ABS, 0x20, 0x345);
+    int acc = o.section("acc", SCN_UDATA | SCN_ABS | SCN_ACCESS, 4, 0x010);
+    int far = o.section("far", SCN_CODE | SCN_ABS, 0, 0xC346);
+    int near = o.section("near", SCN_CODE | SCN_ABS, 0, 0x0F0);
+    o.section(".tmpdata", SCN_UDATA | SCN_OVERLAY | SCN_ACCESS, 6);
+    o.words(far, {encode(IT_RETURN, 0)});
+    o.words(near, {encode(IT_RETURN, 0)});
+    o.symbol("var", 0x345, vars);
+    o.symbol("acc_var", 0x12, acc);
+    o.symbol("far_code", 0xC346, far);
+    o.symbol("near_code", 0x0F0, near);
+    o.symbol("main", 0x0F0, near);
+    std::vector<uint16_t> words;
+    for (const reloc_case &c : cases)
+        words.push_back(c.word);
+    o.words(code, words);
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const reloc_case &c = cases[i];
+        unsigned symbol = o.external(c.symbol);
+        if (std::string(c.symbol) != "TBLPTRU" && std::string(c.symbol) != "WREG" &&
+            c.symbol[0] != '.') {
+            // Refer to the object's own definition instead of an external entry.
+            o.image->symbols.pop_back();
+            for (unsigned s = 0; s < o.image->symbols.size(); s++)
+                if (coff_symbol_name(o.image, &o.image->symbols[s].sym) == c.symbol)
+                    symbol = s;
+        }
+        o.reloc(code, uint32_t(i * 2), symbol, c.type, c.addend);
+    }
+    o.write(path("relocs.o"));
+    link_options options;
+    options.processor_name = "61F9713"; // 64 KB of program memory
+    ASSERT_EQ(link({"relocs.o"}, options), 0) << errors;
+    EXPECT_EQ(section_of(".tmpdata"), std::make_pair(0u, 6u));
+    std::vector<uint8_t> bytes = program_bytes(0x20000);
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const reloc_case &c = cases[i];
+        uint32_t at = base + uint32_t(i * 2);
+        uint16_t expected = c.expected;
+        if (c.type == RELOC_BRA || c.type == RELOC_CONDBRA) {
+            int offset = (0x0F0 - int(at) - 2) / 2;
+            expected = c.word;
+            setOperandOne_VxCORE(&expected, unsigned(offset));
+        }
+        EXPECT_EQ(word_at(bytes, at), expected) << c.name << std::hex << " got 0x" << word_at(bytes, at);
+    }
+    EXPECT_EQ(word_at(bytes, 0xC346), encode(IT_RETURN, 0));
+}
+
+// ---------------------------------------------------------------------------
+// Range checks: each a clear error with object, section, offset and symbol.
+
+struct range_case {
+    const char *name;
+    uint16_t word;
+    uint16_t type;
+    const char *symbol;
+    const char *message;
+};
+
+class LinkRange : public Link, public ::testing::WithParamInterface<range_case> {};
+
+TEST_P(LinkRange, OutOfRangeIsAnErrorWithoutOutput)
+{
+    const range_case &c = GetParam();
+    object_builder o;
+    int code = o.section(".code_bad", SCN_CODE | SCN_ABS, 0, 0x100);
+    int far = o.section("far", SCN_CODE | SCN_ABS, 0, 0x1100);
+    int near = o.section("near", SCN_CODE | SCN_ABS, 0, 0x182);
+    int vars = o.section("vars", SCN_UDATA | SCN_ABS, 0x20, 0x345);
+    o.words(code, {encode(IT_NOP), c.word});
+    o.words(far, {encode(IT_RETURN, 0)});
+    o.words(near, {encode(IT_RETURN, 0)});
+    o.symbol("main", 0x1100, far);
+    o.symbol("far_code", 0x1100, far);
+    o.symbol("edge", 0x182, near);
+    o.symbol("var", 0x345, vars);
+    unsigned symbol = 0;
+    for (unsigned s = 0; s < o.image->symbols.size(); s++)
+        if (coff_symbol_name(o.image, &o.image->symbols[s].sym) == c.symbol)
+            symbol = s;
+    o.reloc(code, 2, symbol, c.type, 0);
+    o.write(path("bad.o"));
+    EXPECT_EQ(link({"bad.o"}), 1);
+    EXPECT_NE(errors.find(std::string("bad.o: section '.code_bad' offset 0x2: relocation type ") +
+                          std::to_string(c.type) + " for '" + c.symbol + "'"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find(c.message), std::string::npos) << errors;
+    EXPECT_TRUE(outputs_absent());
+}
+
+const range_case range_cases[] = {
+    {"BZ too far", encode(IT_BZ, 0), RELOC_CONDBRA, "far_code", "out of reach"},
+    {"BRA too far", encode(IT_BRA, 0), RELOC_BRA, "far_code", "out of reach"},
+    {"RCALL too far", encode(IT_RCALL, 0), RELOC_BRA, "far_code", "out of reach"},
+    {"BZ to odd", encode(IT_BZ, 0), RELOC_CONDBRA, "var", "odd address"},
+    {"access operand", encode(IT_MOVWF, 0, ACCESS), RELOC_FILE, "var", "outside the access bank"},
+    {"access bit op", encode(IT_BTFSC, 0, 3, ACCESS), RELOC_FILE, "var", "outside the access bank"},
+    {"CALL on a NOP", encode(IT_NOP), RELOC_CALL, "far_code", "not CALL"},
+    {"BRA on MOVLW", encode(IT_MOVLW, 0), RELOC_BRA, "edge", "not BRA or RCALL"},
+    {"LFSR to code", encode(IT_LFSR, 0, 0), RELOC_LFSR_HIGH, "far_code", "not a data-memory address"},
+    {"CALL to data", encode(IT_CALL, 0, 0), RELOC_CALL, "var", "not a word address"},
+    {"unknown type", encode(IT_NOP), 5, "var", "unknown relocation type"},
+};
+INSTANTIATE_TEST_SUITE_P(Checks, LinkRange, ::testing::ValuesIn(range_cases),
+                         [](const auto &info) {
+                             std::string name = info.param.name;
+                             for (char &ch : name)
+                                 if (!isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+TEST_F(Link, BranchAtTheEdgesOfItsReach)
+{
+    // BZ at 0x200 reaches 0x202 + 2 * 127 = 0x300 and 0x202 - 256 = 0x102.
+    for (uint32_t target : {0x300u, 0x102u}) {
+        object_builder o;
+        int code = o.section(".code_edge", SCN_CODE | SCN_ABS, 0, 0x200);
+        int at = o.section("t", SCN_CODE | SCN_ABS, 0, target);
+        o.words(code, {encode(IT_BZ, 0)});
+        o.words(at, {encode(IT_RETURN, 0)});
+        o.symbol("main", 0x200, code);
+        o.reloc(code, 0, o.symbol("t", target, at), RELOC_CONDBRA);
+        o.write(path("edge.o"));
+        link_options options;
+        options.entry = "main";
+        ASSERT_EQ(link({"edge.o"}, options), 0) << errors;
+        std::vector<uint8_t> bytes = program_bytes();
+        EXPECT_EQ(word_at(bytes, 0x200), encode(IT_BZ, target == 0x300 ? 0x7F : 0x80));
+        fs::remove(path("prog.hex"));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// External resolution and a linked program run in the simulator.
+
+// main.o: main calls `bump` three times and returns; lib.o: bump increments
+// `counter` in its own banked udata section.
+void write_program(object_builder *main_o, object_builder *lib_o)
+{
+    int code = main_o->section(".code_main.o", SCN_CODE);
+    unsigned bump = main_o->external("bump");
+    main_o->symbol("main", 0, code);
+    main_o->words(code, {encode(IT_CALL, 0, 0), encode(IT_WORD2, 0), encode(IT_RCALL, 0),
+                         encode(IT_CALL, 0, 0), encode(IT_WORD2, 0), encode(IT_RETURN, 0)});
+    main_o->reloc(code, 0, bump, RELOC_CALL);
+    main_o->reloc(code, 2, bump, RELOC_WORD2_ADDR);
+    main_o->reloc(code, 4, bump, RELOC_BRA);
+    main_o->reloc(code, 6, bump, RELOC_CALL);
+    main_o->reloc(code, 8, bump, RELOC_WORD2_ADDR);
+
+    int lib_code = lib_o->section(".code_lib.o", SCN_CODE);
+    int data = lib_o->section(".udata_lib.o", SCN_UDATA, 2);
+    unsigned counter = lib_o->symbol("counter", 1, data);
+    lib_o->symbol("bump", 0, lib_code);
+    lib_o->words(lib_code, {encode(IT_MOVLB, 0), encode(IT_INCF, 0, TO_F, BANKED),
+                            encode(IT_RETURN, 0)});
+    lib_o->reloc(lib_code, 0, counter, RELOC_MOVLB);
+    lib_o->reloc(lib_code, 2, counter, RELOC_FILE);
+}
+
+TEST_F(Link, ResolvesAcrossObjectsAndRuns)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
+    uint32_t counter = address_of("counter");
+    EXPECT_EQ(address_of("main"), 0x2Au);
+    auto s = simulate();
+    EXPECT_EQ(s->data[counter], 3);
+    EXPECT_EQ(s->sp, 0u);
+    EXPECT_EQ(s->data[SFR_FSR1L] | (s->data[SFR_FSR1H] << 8), address_of("_stack"));
+}
+
+TEST_F(Link, UndefinedSymbolsAreNamedWithTheirUsers)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    EXPECT_EQ(link({"main.o"}), 1);
+    EXPECT_NE(errors.find("undefined symbol 'bump', referenced in " + path("main.o")),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(outputs_absent());
+}
+
+TEST_F(Link, MainIsNeededByTheBuiltInStartUp)
+{
+    object_builder lib_o, unused;
+    write_program(&unused, &lib_o);
+    lib_o.write(path("lib.o"));
+    EXPECT_EQ(link({"lib.o"}), 1);
+    EXPECT_NE(errors.find("undefined symbol 'main', referenced in the start-up code"),
+              std::string::npos)
+        << errors;
+}
+
+TEST_F(Link, MultipleDefinitionsNameBothObjects)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    fs::copy_file(path("lib.o"), path("copy.o"));
+    EXPECT_EQ(link({"main.o", "lib.o", "copy.o"}), 1);
+    EXPECT_NE(errors.find("symbol 'bump' is defined in both " + path("lib.o") + " and " +
+                          path("copy.o")),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("symbol 'counter' is defined in both"), std::string::npos) << errors;
+    EXPECT_TRUE(outputs_absent());
+}
+
+TEST_F(Link, UnreadableObjectIsAnError)
+{
+    std::ofstream(path("junk.o")) << "not an object";
+    EXPECT_EQ(link({"junk.o", "missing.o"}), 1);
+    EXPECT_NE(errors.find("junk.o: cannot read the object file"), std::string::npos);
+    EXPECT_NE(errors.find("missing.o: cannot read the object file"), std::string::npos);
+    EXPECT_TRUE(outputs_absent());
+}
+
+// ---------------------------------------------------------------------------
+// Placement.
+
+TEST_F(Link, ResetVectorJumpsToTheStartUpAndVectorsStayFree)
+{
+    object_builder o;
+    int code = o.section(".code_v", SCN_CODE);
+    int high = o.section("high_vector", SCN_CODE | SCN_ABS, 0, 0x08);
+    o.words(code, {encode(IT_RETURN, 0)});
+    o.words(high, {encode(IT_RETFIE, 1)});
+    o.symbol("main", 0, code);
+    o.write(path("v.o"));
+    ASSERT_EQ(link({"v.o"}), 0) << errors;
+    std::vector<uint8_t> bytes = program_bytes();
+    uint32_t startup = address_of("_startup");
+    EXPECT_EQ(word_at(bytes, 0), encode(IT_GOTO, (startup >> 1) & 0xFF));
+    EXPECT_EQ(word_at(bytes, 2), encode(IT_WORD2, startup >> 9));
+    EXPECT_EQ(word_at(bytes, 0x08), encode(IT_RETFIE, 1));
+    EXPECT_GE(address_of("main"), 0x2Au);
+    EXPECT_GE(startup, 0x2Au);
+}
+
+TEST_F(Link, ObjectsStartUpReplacesTheBuiltInOne)
+{
+    object_builder o;
+    int code = o.section(".code_s", SCN_CODE);
+    o.words(code, {encode(IT_SLEEP)});
+    o.symbol("_startup", 0, code);
+    o.write(path("s.o"));
+    ASSERT_EQ(link({"s.o"}), 0) << errors;
+    EXPECT_EQ(map_text().find(".startup"), std::string::npos);
+    EXPECT_EQ(address_of("_startup"), 0x2Au);
+}
+
+TEST_F(Link, DataSectionsByAttribute)
+{
+    object_builder o;
+    int code = o.section(".code_d", SCN_CODE);
+    o.words(code, {encode(IT_RETURN, 0)});
+    o.symbol("main", 0, code);
+    o.section("acc1", SCN_UDATA | SCN_ACCESS, 0x20);
+    o.section("acc2", SCN_UDATA | SCN_ACCESS, 0x30);
+    o.section("big1", SCN_UDATA, 0xA0);
+    o.section("big2", SCN_UDATA, 0xA0);
+    o.section("big3", SCN_UDATA, 0xA0);
+    o.section("full", SCN_UDATA, 0x100);
+    o.section("fixed", SCN_UDATA | SCN_ABS, 0x10, 0x1F8);
+    o.write(path("d.o"));
+    ASSERT_EQ(link({"d.o"}), 0) << errors;
+    for (const char *name : {"acc1", "acc2"}) {
+        auto [address, size] = section_of(name);
+        EXPECT_LE(address + size, ACCESS_LOW_END) << name;
+    }
+    EXPECT_EQ(section_of("fixed").first, 0x1F8u);
+    std::vector<std::pair<uint32_t, uint32_t>> placed;
+    for (const char *name : {"big1", "big2", "big3", "full", ".stack", "fixed", "acc1", "acc2"})
+        placed.push_back(section_of(name));
+    for (const char *name : {"big1", "big2", "big3", "full"}) {
+        auto [address, size] = section_of(name);
+        EXPECT_GE(address, ACCESS_LOW_END) << name;
+        EXPECT_EQ(address / 256, (address + size - 1) / 256) << name << " crosses a bank";
+    }
+    for (size_t i = 0; i < placed.size(); i++)
+        for (size_t j = i + 1; j < placed.size(); j++)
+            EXPECT_TRUE(placed[i].first + placed[i].second <= placed[j].first ||
+                        placed[j].first + placed[j].second <= placed[i].first)
+                << i << " and " << j << " overlap";
+}
+
+TEST_F(Link, OverlaySectionsShareTheirAddressAndOthersConcatenate)
+{
+    object_builder a, b;
+    int code = a.section(".code_a", SCN_CODE);
+    a.words(code, {encode(IT_RETURN, 0)});
+    a.symbol("main", 0, code);
+    int ta = a.section(".tmpdata", SCN_UDATA | SCN_OVERLAY | SCN_ACCESS, 4);
+    int tb = b.section(".tmpdata", SCN_UDATA | SCN_OVERLAY | SCN_ACCESS, 9);
+    int ma = a.section("MATH_DATA", SCN_UDATA | SCN_ACCESS, 3);
+    int mb = b.section("MATH_DATA", SCN_UDATA | SCN_ACCESS, 5);
+    a.symbol("ta", 2, ta);
+    b.symbol("tb", 2, tb);
+    a.symbol("ma", 1, ma);
+    b.symbol("mb", 1, mb);
+    a.write(path("a.o"));
+    b.write(path("b.o"));
+    ASSERT_EQ(link({"a.o", "b.o"}), 0) << errors;
+    EXPECT_EQ(section_of(".tmpdata").second, 9u);
+    EXPECT_EQ(section_of("MATH_DATA").second, 8u);
+    EXPECT_EQ(address_of("ta"), address_of("tb"));
+    EXPECT_EQ(address_of("mb"), address_of("ma") + 3);
+}
+
+TEST_F(Link, PlacementErrors)
+{
+    struct placement_case {
+        const char *name;
+        std::vector<std::tuple<const char *, uint32_t, uint32_t, uint32_t>> sections;
+        const char *message;
+    };
+    const placement_case cases[] = {
+        {"overlap", {{"one", SCN_UDATA | SCN_ABS, 0x10, 0x100}, {"two", SCN_UDATA | SCN_ABS, 4, 0x10C}},
+         "sections 'one'"},
+        {"reset vector", {{"boot", SCN_CODE | SCN_ABS, 2, 0x02}}, "overlap at 0x000002"},
+        {"beyond program", {{"high", SCN_CODE | SCN_ABS, 2, 0x8000}}, "beyond the 0x8000 bytes"},
+        {"beyond data", {{"d", SCN_UDATA | SCN_ABS, 2, 0xFFF}}, "beyond data memory"},
+        {"larger than a bank", {{"huge", SCN_UDATA, 0x101, 0}}, "does not fit in one bank"},
+        {"access full", {{"a1", SCN_UDATA | SCN_ACCESS, 0x40, 0}, {"a2", SCN_UDATA | SCN_ACCESS, 0x30, 0}},
+         "in the access bank"},
+        {"program full", {{"c", SCN_CODE, 0x8000, 0}}, "in program memory"},
+        {"kinds differ", {{"x", SCN_UDATA, 2, 0}, {"x", SCN_UDATA | SCN_ACCESS, 2, 0}},
+         "different kinds or attributes"},
+    };
+    for (const placement_case &c : cases) {
+        object_builder o;
+        int code = o.section(".code_p", SCN_CODE);
+        o.words(code, {encode(IT_RETURN, 0)});
+        o.symbol("main", 0, code);
+        for (const auto &[name, flags, size, address] : c.sections) {
+            int s = o.section(name, flags, size, address);
+            if (flags & SCN_CODE)
+                o.words(s, std::vector<uint16_t>(size / 2, 0));
+        }
+        o.write(path("p.o"));
+        EXPECT_EQ(link({"p.o"}), 1) << c.name;
+        EXPECT_NE(errors.find(c.message), std::string::npos) << c.name << ": " << errors;
+        EXPECT_TRUE(outputs_absent()) << c.name;
+    }
+}
+
+TEST_F(Link, InitializedDataIsCopiedByTheStartUp)
+{
+    object_builder o;
+    int code = o.section(".code_i", SCN_CODE);
+    o.words(code, {encode(IT_RETURN, 0)});
+    o.symbol("main", 0, code);
+    int small = o.section(".idata_i", SCN_IDATA);
+    o.bytes(small, {0x11, 0x22, 0x33});
+    int acc = o.section("iacc", SCN_IDATA | SCN_ACCESS);
+    o.bytes(acc, {0xA5, 0x00, 0x00});
+    int big = o.section("ibig", SCN_IDATA);
+    std::vector<uint8_t> pattern(0xF0);
+    for (size_t i = 0; i < pattern.size(); i++)
+        pattern[i] = uint8_t(i * 7 + 1);
+    o.bytes(big, pattern);
+    unsigned s1 = o.symbol("small", 0, small);
+    o.symbol("pattern", 0, big);
+    o.symbol("pointer", 1, acc);
+    // `pointer` holds the address of `small`: two relocated bytes in data.
+    o.reloc(acc, 1, s1, RELOC_LOW, 1);
+    o.reloc(acc, 2, s1, RELOC_HIGH, 1);
+    o.write(path("i.o"));
+    ASSERT_EQ(link({"i.o"}), 0) << errors;
+
+    std::vector<uint8_t> bytes = program_bytes();
+    uint32_t cinit = address_of("_cinit");
+    EXPECT_EQ(word_at(bytes, cinit), 3u) << "three entries in the copy table";
+    auto [ibig, ibig_size] = section_of("ibig");
+    auto [image, image_size] = section_of("ibig.init");
+    EXPECT_EQ(image_size, 0xF0u);
+    bool listed = false;
+    for (unsigned e = 0; e < 3; e++) {
+        uint32_t entry = cinit + 2 + e * CINIT_ENTRY_SIZE;
+        uint32_t from = word_at(bytes, entry) | (uint32_t(bytes[entry + 2]) << 16);
+        if (from == image) {
+            listed = true;
+            EXPECT_EQ(bytes[entry + 3], 0);
+            EXPECT_EQ(word_at(bytes, entry + 4), ibig);
+            EXPECT_EQ(word_at(bytes, entry + 6), ibig_size);
+        }
+    }
+    EXPECT_TRUE(listed);
+
+    auto s = simulate();
+    uint32_t small_address = address_of("small");
+    EXPECT_EQ(s->data[small_address], 0x11);
+    EXPECT_EQ(s->data[small_address + 2], 0x33);
+    uint32_t pointer = address_of("pointer");
+    EXPECT_EQ(s->data[pointer - 1], 0xA5);
+    EXPECT_EQ(s->data[pointer] | (s->data[pointer + 1] << 8), small_address + 1);
+    uint32_t p = address_of("pattern");
+    for (size_t i = 0; i < pattern.size(); i++)
+        ASSERT_EQ(s->data[p + i], pattern[i]) << i;
+}
+
+TEST_F(Link, MapListsSectionsAndSymbols)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
+    std::string text = map_text();
+    for (const char *name : {".code_main.o", ".code_lib.o", ".udata_lib.o", ".reset", ".startup",
+                             ".cinit", ".stack"})
+        EXPECT_NE(text.find(std::string("\n") + name + " "), std::string::npos) << name;
+    std::vector<map_symbol> list = symbols();
+    for (const char *name : {"main", "bump", "counter", "_stack", "_cinit", "_startup"})
+        EXPECT_NE(map_find(list, name), nullptr) << name;
+    EXPECT_EQ(map_find(list, "PRODL"), nullptr) << "unreferenced registers stay out";
+    EXPECT_FALSE(map_find(list, "bump")->in_program_memory == false);
+    EXPECT_FALSE(map_find(list, "counter")->in_program_memory);
+}
+
+TEST(StartUpCode, SizeDoesNotDependOnTheAddresses)
+{
+    EXPECT_EQ(startup_code(0, 0, 0, 0).size(), startup_code(0x7FF0, 0x5A0, 0x12345, 0x1FFFE).size());
+}
+
+} // namespace
