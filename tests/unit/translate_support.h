@@ -38,7 +38,12 @@ protected:
     template <typename Action> std::vector<unsigned> diagnostics(Action action)
     {
         ::testing::internal::CaptureStdout();
-        action();
+        try {
+            action();
+        } catch (...) {
+            ::testing::internal::GetCapturedStdout();
+            throw;
+        }
         std::string text = ::testing::internal::GetCapturedStdout();
         std::vector<unsigned> numbers;
         for (size_t at = text.find(" ["); at != std::string::npos; at = text.find(" [", at + 1))
