@@ -214,7 +214,7 @@ bool hex_read(const char *path, hex_image *image, std::string *error)
     }
     std::fclose(file);
     if (!seen_end) {
-        *error = s_where(path, line) + "missing end-of-file record";
+        *error = std::string(path) + ": missing end-of-file record";
         return false;
     }
     return true;
