@@ -19,6 +19,18 @@
 extern char *yytext;
 
 int yylookahead = -1;
+// Where the directive being read starts: its diagnostics name that line
+// even after the look-ahead has moved on to the end of the line.
+static int32_t s_directive_line;
+static char s_directive_file[MAX_PATH_LENGTH];
+
+static void s_begin_directive()
+{
+    s_directive_line = yylineno;
+    snprintf(s_directive_file, sizeof s_directive_file, "%s", yyfilename);
+}
+
+#define POST(...) post_error_at(s_directive_line, s_directive_file, __VA_ARGS__)
 // Whether the value of the current look-ahead token still belongs to the
 // directive parser (nobody took its strings yet).
 static bool s_value_owned;
@@ -111,8 +123,9 @@ static void s_note_dependent_file(const char *name)
 
 void line_directive()
 {
+    s_begin_directive();
     if (!match(TK_CONSTANT)) {
-        post_error(1016);
+        POST(1016);
         s_skip_line();
         resetlookahead();
         return;
@@ -125,7 +138,7 @@ void line_directive()
         advance();
     }
     if (!s_at_end()) {
-        post_error(1020, "#line");
+        POST(1020, "#line");
         s_skip_line();
     }
     if (file) {
@@ -260,9 +273,9 @@ void pragma_record_free(pragma_record *record)
 static bool s_fail(unsigned number, const char *argument = nullptr)
 {
     if (argument)
-        post_error(number, argument);
+        POST(number, argument);
     else
-        post_error(number);
+        POST(number);
     s_skip_line();
     return false;
 }
@@ -375,9 +388,9 @@ static bool s_save_item(pragma_record *record, bool nosave)
     bool special_section = flag == NOSAVE_TMPDATA || flag == NOSAVE_MATH_DATA;
     bool ok = true;
     if (section ? !special_section : (flag < 0 || special_section)) {
-        post_error(2077, name);
+        POST(2077, name);
     } else if (!record->low_priority && (flag == NOSAVE_WREG || flag == NOSAVE_BSR || flag == NOSAVE_STATUS)) {
-        post_error(2076, name);
+        POST(2076, name);
     } else if (record->save[s_nosave_to_save[flag]]) {
         ok = s_fail(1228, name);
     } else {
@@ -457,6 +470,7 @@ static void s_varlocate_pragma()
 
 int pragma_directive(pragma_record *record)
 {
+    s_begin_directive();
     source_position at = getLineno(yylineno, yyfilename);
     record->line = at.line;
     record->file = at.file;
@@ -464,7 +478,7 @@ int pragma_directive(pragma_record *record)
     if (s_at_end())
         return 0;
     if (!s_is_name()) {
-        post_error(2002, yytext);
+        POST(2002, yytext);
         s_skip_line();
         return 0;
     }
@@ -495,7 +509,7 @@ int pragma_directive(pragma_record *record)
             produced = s_parse_pragma_config(record) != 0;
         }
     } else {
-        post_error(2002, word.c_str());
+        POST(2002, word.c_str());
         s_skip_line();
     }
     return produced ? 1 : 0;

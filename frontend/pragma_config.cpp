@@ -3,16 +3,17 @@
 #include <cstdlib>
 
 #include "driver/diag.h"
+#include "frontend/ast.h"
 #include "frontend/lexer.h"
 #include "frontend/pragma.h"
 
 extern char *yytext;
 
 // No device has its configuration tables yet, so no setting name is known.
-int s_parse_pragma_config(pragma_record *)
+int s_parse_pragma_config(pragma_record *record)
 {
     if (!match(TK_EOL) && !match(0))
-        post_error(1224, (match(TK_IDENTIFIER) || match(TK_TYPEDEF_NAME)) ? lex_value().name : yytext);
+        post_error_at(record->line, record->file, 1224, (match(TK_IDENTIFIER) || match(TK_TYPEDEF_NAME)) ? lex_value().name : yytext);
     while (!match(TK_EOL) && !match(0))
         advance();
     return 0;
