@@ -28,9 +28,8 @@ void run_compilation_stages()
     if (s_no_errors())
         yyparse();
     // Translation and code generation plug in here, before the tree is freed.
-    if (s_no_errors()) {
-        hl_free_ast(hl_get_ast());
-        hl_set_ast(nullptr);
-    }
+    // A unit with syntax errors may still have left a partial tree.
+    hl_free_ast(hl_get_ast());
+    hl_set_ast(nullptr);
     show_assert_lineno = 0;
 }
