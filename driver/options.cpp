@@ -287,6 +287,10 @@ int cmd_init(int argc, const char **argv)
     return s_option_context != nullptr;
 }
 
+// A help text ends the run successfully, unless the command line has
+// already been reported wrong: the status must still say so.
+static int s_after_help(int result) { return result == 0 ? 0 : -1; }
+
 // Handles one option that popt returned by its value code.  Returns the
 // new result of cmd_parse_args given the result so far.
 static int s_handle_option(int code, int result)
@@ -295,7 +299,7 @@ static int s_handle_option(int code, int result)
     switch (code) {
     case OPT_HELP:
         cmd_show_help();
-        result = -1;
+        result = s_after_help(result);
         break;
     case OPT_INCLUDE_DIR:
         VX_ASSERT(num_includes < MAX_NUMBER_OF_INCLUDES);
@@ -348,14 +352,14 @@ static int s_handle_option(int code, int result)
         break;
     case OPT_MESSAGE_LIST:
         show_message_list();
-        result = -1;
+        result = s_after_help(result);
         break;
     case OPT_MESSAGE_ALL:
         show_message_help(0);
-        result = -1;
+        result = s_after_help(result);
         break;
     case OPT_MESSAGE_HELP:
-        result = s_show_message_help(argument) ? -1 : 0;
+        result = s_show_message_help(argument) ? s_after_help(result) : 0;
         break;
     case OPT_BASIC_BLOCKS:
         dump_assembly_level_basic_blocks = 1;
