@@ -285,6 +285,9 @@ TEST_F(ParseArgs, HelpEndsTheRun)
     std::string output;
     EXPECT_EQ(parse({"prog.c", "-?"}, &output), -1);
     EXPECT_EQ(output.rfind("Usage: vexc [options] file [options]\n", 0), 0u);
+    cmd_free();
+    EXPECT_EQ(parse({"--nope", "-h"}, &output), 0);
+    EXPECT_EQ(output.rfind("--nope:  unknown option\nUsage: vexc [options] file [options]\n", 0), 0u);
 }
 
 TEST_F(ParseArgs, LongFileNameIsRefused)
