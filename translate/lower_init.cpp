@@ -83,6 +83,28 @@ bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offs
     return true;
 }
 
+bool s_is_zero(const pcodell *value)
+{
+    return is_pcodell_constant(value) && value->constant.type != CT_FLOAT && value->constant.value == 0;
+}
+
+// Whether a value may initialize an object of `type`.  Pointers to the same
+// type (qualifiers aside) and the null pointer pass silently; any other
+// conversion is checked, and warned about, as a cast.
+bool s_assignable(const pcodell *value, const typell *type)
+{
+    const typell *from = value->type;
+    if (are_types_compatible(from, type, false))
+        return true;
+    if (is_type_pointer(type)) {
+        if (is_type_pointer(from) && are_types_compatible(from->next, type->next, false))
+            return true;
+        if (s_is_zero(value))
+            return true;
+    }
+    return ll_can_cast(from, type, true);
+}
+
 const initializer *s_scalar_element(const initializer *init)
 {
     bool extra = false;
@@ -107,7 +129,7 @@ void s_initialize_scalar(init_walk &walk, const typell *type, const initializer 
     const initializer *element = s_scalar_element(init);
     if (!element)
         return;
-    if (!ll_can_cast(element->value->type, type, true)) {
+    if (!s_assignable(element->value, type)) {
         post_error(1131);
         return;
     }
@@ -340,7 +362,7 @@ stmt *ll_process_initializers(symbol *sym, initializer *init, int32_t line, cons
         const initializer *element = s_scalar_element(init);
         if (!element)
             return nullptr;
-        if (!ll_can_cast(element->value->type, sym->type, true)) {
+        if (!s_assignable(element->value, sym->type)) {
             post_error(1131);
             return nullptr;
         }
