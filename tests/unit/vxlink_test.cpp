@@ -478,6 +478,46 @@ TEST_F(Link, UnreadableObjectIsAnError)
     EXPECT_TRUE(outputs_absent());
 }
 
+TEST_F(Link, CorruptObjectsAreReportedNotTrusted)
+{
+    struct corrupt_case {
+        const char *name;
+        void (*spoil)(object_builder *o, int code);
+        const char *message;
+    };
+    const corrupt_case cases[] = {
+        {"symbol in a missing section", [](object_builder *o, int) { o->symbol("ghost", 0, 9, C_STAT); },
+         "symbol 'ghost' names section 9 of 1"},
+        {"relocation of a missing symbol",
+         [](object_builder *o, int code) { o->reloc(code, 0, 99, RELOC_CALL); },
+         "relocation names symbol index 99"},
+        {"relocation past the end",
+         [](object_builder *o, int code) { o->reloc(code, 4, 0, RELOC_CALL); },
+         "relocation outside the section's 4 bytes"},
+        {"relocation at an odd offset",
+         [](object_builder *o, int code) { o->reloc(code, 1, 0, RELOC_LOW); },
+         "relocation outside the section's 4 bytes"},
+        {"word patch in data",
+         [](object_builder *o, int) {
+             int data = o->section("rom", SCN_ROMDATA);
+             o->bytes(data, {0, 0});
+             o->reloc(data, 0, 0, RELOC_CALL);
+         },
+         "this section holds data"},
+    };
+    for (const corrupt_case &c : cases) {
+        object_builder o;
+        int code = o.section(".code_c", SCN_CODE);
+        o.words(code, {encode(IT_CALL, 0, 0), encode(IT_WORD2, 0)});
+        o.symbol("main", 0, code);
+        c.spoil(&o, code);
+        o.write(path("c.o"));
+        EXPECT_EQ(link({"c.o"}), 1) << c.name;
+        EXPECT_NE(errors.find(c.message), std::string::npos) << c.name << ": " << errors;
+        EXPECT_TRUE(outputs_absent()) << c.name;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Placement.
 

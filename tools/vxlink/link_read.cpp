@@ -84,14 +84,15 @@ void s_enter_definitions(link_state *state, int object)
     for (size_t i = 0; i < symbols.size(); i += 1 + size_t(uint8_t(symbols[i].sym.n_numaux))) {
         input.is_symbol[i] = true;
         const coff_syment &sym = symbols[i].sym;
-        if (sym.n_sclass != C_EXT || sym.n_scnum == N_UNDEF || sym.n_scnum == N_DEBUG)
-            continue;
-        if (sym.n_scnum > 0 && size_t(sym.n_scnum) > input.coff->sections.size()) {
+        bool section_exists = sym.n_scnum <= 0 || size_t(sym.n_scnum) <= input.coff->sections.size();
+        if (sym.n_scnum < N_DEBUG || !section_exists) {
             link_error(state, "%s: symbol '%s' names section %d of %zu", input.path.c_str(),
                        coff_symbol_name(input.coff, &sym).c_str(), sym.n_scnum,
                        input.coff->sections.size());
             continue;
         }
+        if (sym.n_sclass != C_EXT || sym.n_scnum == N_UNDEF || sym.n_scnum == N_DEBUG)
+            continue;
         std::string name = coff_symbol_name(input.coff, &sym);
         auto found = state->globals.find(name);
         if (found != state->globals.end()) {

@@ -192,8 +192,8 @@ void link_fill_synthetic_sections(link_state *state)
 
     if (state->startup_section >= 0) {
         output_section &startup = sections[state->startup_section];
-        s_store_words(&startup, startup_code(startup.address, sections[state->stack_section].address,
-                                             sections[state->cinit_section].address,
+        s_store_words(&startup, startup_code(startup.address, link_global_address(state, "_stack"),
+                                             link_global_address(state, "_cinit"),
                                              link_global_address(state, "main")));
     }
 
