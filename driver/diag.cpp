@@ -23,6 +23,9 @@ hash_table *suppressed_messages_table;
 
 FILE *ferrptr;
 char efilename[MAX_PATH_LENGTH];
+// The preprocessor writes its diagnostics into the same file first; those
+// lines keep the file even when the compiler itself posts nothing.
+bool error_file_had_content;
 
 constexpr unsigned MESSAGE_BUFFER_SIZE = 128;
 constexpr unsigned LISTED_FROM = 500;
@@ -100,7 +103,11 @@ int error_init(const char *name)
     }
     memcpy(efilename, name, length + 1);
     ferrptr = host_fopen(efilename, "a");
-    return ferrptr ? 0 : 1;
+    if (!ferrptr)
+        return 1;
+    fseek(ferrptr, 0, SEEK_END);
+    error_file_had_content = ftell(ferrptr) > 0;
+    return 0;
 }
 
 void error_uninit()
@@ -116,7 +123,7 @@ void error_uninit()
 
     bool admitted = error_count > 0 || (warning_count > 0 && error_level > 1) ||
                     (message_count > 0 && error_level > 2);
-    if (opened && !admitted)
+    if (opened && !admitted && !error_file_had_content)
         host_remove(efilename);
 }
 

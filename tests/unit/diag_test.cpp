@@ -412,6 +412,21 @@ TEST(ErrorFile, KeptOnlyWhenItHoldsAnAdmittedDiagnostic)
         });
 }
 
+TEST(ErrorFile, PreprocessorLinesKeepTheFileOfACleanCompile)
+{
+    isolated([] {
+        scratch_dir dir;
+        fs::path err = dir.path / "main.err";
+        const char *preprocessor_line = "Warning[2001] /src/main.c 3 : from the preprocessor\n";
+        FILE *f = fopen(err.c_str(), "w");
+        fputs(preprocessor_line, f);
+        fclose(f);
+        ASSERT_EQ(error_init(err.c_str()), 0);
+        error_uninit();
+        EXPECT_EQ(file_text(err), preprocessor_line);
+    });
+}
+
 TEST(ErrorFile, BackslashNamesOpenAndDelete)
 {
     isolated([] {
