@@ -30,26 +30,33 @@ char *hl_strdup(const char *text)
     return copy;
 }
 
+bool hl_parsing;
+bool hl_abort_pending;
+
 void post_error_at(int32_t line, const char *file, unsigned number, ...)
 {
     char saved_file[MAX_PATH_LENGTH];
     memcpy(saved_file, yyfilename, sizeof saved_file);
     int saved_line = yylineno;
-    snprintf(yyfilename, sizeof yyfilename, "%s", file ? file : "");
+    if (file != yyfilename)
+        snprintf(yyfilename, sizeof yyfilename, "%s", file ? file : "");
     yylineno = line;
     va_list args;
     va_start(args, number);
+    bool aborted = false;
     try {
         vpost_error(number, args);
-    } catch (...) {
-        va_end(args);
-        memcpy(yyfilename, saved_file, sizeof saved_file);
-        yylineno = saved_line;
-        throw;
+    } catch (const compile_abort &) {
+        aborted = true;
     }
     va_end(args);
     memcpy(yyfilename, saved_file, sizeof saved_file);
     yylineno = saved_line;
+    if (aborted) {
+        if (!hl_parsing)
+            throw compile_abort{};
+        hl_abort_pending = true;
+    }
 }
 
 source_position getLineno(int32_t line, const char *file)

@@ -75,8 +75,12 @@ struct source_position {
 source_position getLineno(int32_t line, const char *file);
 
 // Posts a diagnostic at a construct's own position rather than the
-// scanner's, which may already be past it.
+// scanner's, which may already be past it.  While the parser runs, a
+// diagnostic that ends the compilation does not unwind through it: it is
+// held in `hl_abort_pending` until the parser has released its stack.
 void post_error_at(int32_t line, const char *file, unsigned number, ...);
+extern bool hl_parsing;
+extern bool hl_abort_pending;
 
 pcodehl *new_pcodehl(uint32_t kind, pcodehl *left, pcodehl *right, int32_t line, const char *file);
 pcodehl *pcodehl_head_list(uint32_t kind, pcodehl *list, pcodehl *element, int32_t line, const char *file);

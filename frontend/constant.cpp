@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "driver/diag.h"
+#include "frontend/ast.h"
+#include "support/position.h"
 #include "support/strutil.h"
 #include "support/vxassert.h"
 
@@ -280,7 +282,7 @@ unsigned oct2bin(const char **text)
 static void s_unknown_escape(const char *backslash)
 {
     char sequence[3] = {'\\', backslash[1], 0};
-    post_error(1103, sequence);
+    post_error_at(yylineno, yyfilename, 1103, sequence);
 }
 
 unsigned convert_escape_sequences(char *destination, const char *text)

@@ -26,6 +26,12 @@ struct parameter_list {
 #define YYLTYPE_IS_TRIVIAL 1
 }
 
+%code top {
+// The generated parser runs inside `yyparse` below, which turns a held
+// compilation abort into the exception once the parser stack is released.
+#define yyparse s_parse_unit
+}
+
 %code {
 #include <cstdlib>
 #include <cstring>
@@ -57,9 +63,25 @@ static const char *s_parser_message(const char *message)
 
 static void s_syntax_error(const char *message)
 {
-    yyerror("%s", message);
+    if (!hl_abort_pending)
+        yyerror("%s", message);
 }
 #define yyerror(message) s_syntax_error(message)
+
+// Once the compilation is to end, the parser sees the end of its input and
+// releases what its stack holds.
+static int s_next_token()
+{
+    if (hl_abort_pending)
+        return 0;
+    int token = yylex();
+    if (hl_abort_pending && token > 0) {
+        token_value_free(token, &lex_value());
+        return 0;
+    }
+    return token;
+}
+#define yylex s_next_token
 
 #define LINE(at) (at).first_line
 #define FILE_OF(at) ((at).file ? (at).file : yyfilename)
@@ -968,6 +990,29 @@ constant_expression
     ;
 
 %%
+
+#undef yyparse
+
+int yyparse()
+{
+    hl_parsing = true;
+    hl_abort_pending = false;
+    int status;
+    try {
+        status = s_parse_unit();
+    } catch (...) {
+        hl_parsing = false;
+        throw;
+    }
+    hl_parsing = false;
+    if (hl_abort_pending) {
+        hl_abort_pending = false;
+        hl_free_ast(hl_get_ast());
+        hl_set_ast(nullptr);
+        throw compile_abort{};
+    }
+    return status;
+}
 
 int yyinitparse()
 {
