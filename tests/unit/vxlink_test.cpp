@@ -16,6 +16,7 @@
 #include "tools/ihex/ihex.h"
 #include "tools/vxlink/link_startup.h"
 #include "tools/vxsim/sim_load.h"
+#include "tools/vxsim/sim_memory.h"
 #include "tools/vxsim/sim_map.h"
 #include "tools/vxsim/sim_state.h"
 
@@ -428,6 +429,61 @@ TEST_F(Link, ResolvesAcrossObjectsAndRuns)
     EXPECT_EQ(s->data[counter], 3);
     EXPECT_EQ(s->sp, 0u);
     EXPECT_EQ(s->data[SFR_FSR1L] | (s->data[SFR_FSR1H] << 8), address_of("_stack"));
+}
+
+// A function in the shape of compiled code: a frame on the software stack
+// through FSR1 and FSR2, register names resolved by the linker, a loop over
+// initialized data and the result stored in banked data.
+TEST_F(Link, CompiledStyleFunctionWithAFrame)
+{
+    object_builder o;
+    int code = o.section(".code_sum.o", SCN_CODE);
+    int table_section = o.section(".idata_sum.o", SCN_IDATA);
+    int result_section = o.section(".udata_sum.o", SCN_UDATA, 1);
+    o.bytes(table_section, {1, 2, 3, 4, 250});
+    o.symbol("main", 0, code);
+    unsigned table = o.symbol("table", 0, table_section);
+    unsigned result = o.symbol("result", 0, result_section);
+    std::vector<uint16_t> words;
+    auto emit = [&](uint16_t word, const char *symbol = nullptr, uint16_t type = 0, unsigned index = 0) {
+        if (symbol)
+            index = o.external(symbol);
+        if (symbol || type)
+            o.reloc(code, uint32_t(words.size() * 2), index, type);
+        words.push_back(word);
+    };
+    emit(encode(IT_MOVFF, 0), "FSR2L", RELOC_MOVFF_SRC);
+    emit(encode(IT_WORD2, 0), "POSTINC1", RELOC_MOVFF_DST);
+    emit(encode(IT_MOVFF, 0), "FSR1L", RELOC_MOVFF_SRC);
+    emit(encode(IT_WORD2, 0), "FSR2L", RELOC_MOVFF_DST);
+    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTINC1", RELOC_FILE);
+    emit(encode(IT_CLRF, 0, ACCESS), "INDF2", RELOC_FILE);
+    emit(encode(IT_LFSR, 0, 0), nullptr, RELOC_LFSR_HIGH, table);
+    emit(encode(IT_WORD2, 0), nullptr, RELOC_LFSR_LOW, table);
+    emit(encode(IT_MOVLW, 5));
+    emit(encode(IT_MOVWF, 0, ACCESS), "PRODL", RELOC_FILE);
+    uint32_t loop = uint32_t(words.size() * 2);
+    emit(encode(IT_MOVF, 0, 0, ACCESS), "POSTINC0", RELOC_FILE);
+    emit(encode(IT_ADDWF, 0, TO_F, ACCESS), "INDF2", RELOC_FILE);
+    emit(encode(IT_DECFSZ, 0, TO_F, ACCESS), "PRODL", RELOC_FILE);
+    emit(encode(IT_BRA, unsigned(int(loop) - int(words.size() * 2) - 2) / 2));
+    emit(encode(IT_MOVFF, 0), "INDF2", RELOC_MOVFF_SRC);
+    emit(encode(IT_WORD2, 0), nullptr, RELOC_MOVFF_DST, result);
+    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTDEC1", RELOC_FILE);
+    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTDEC1", RELOC_FILE);
+    emit(encode(IT_MOVFF, 0), "INDF1", RELOC_MOVFF_SRC);
+    emit(encode(IT_WORD2, 0), "FSR2L", RELOC_MOVFF_DST);
+    emit(encode(IT_RETURN, 0));
+    o.words(code, words);
+    o.write(path("sum.o"));
+    ASSERT_EQ(link({"sum.o"}), 0) << errors;
+    auto s = simulate();
+    EXPECT_EQ(s->data[address_of("result")], 4) << "1 + 2 + 3 + 4 + 250 in 8 bits";
+    uint32_t stack = address_of("_stack");
+    EXPECT_EQ(sim_fsr(*s, 1), stack);
+    EXPECT_EQ(sim_fsr(*s, 2), stack);
+    EXPECT_EQ(address_of("FSR2L"), unsigned(SFR_FSR2L));
+    EXPECT_EQ(address_of("POSTINC1"), unsigned(SFR_POSTINC1));
 }
 
 TEST_F(Link, UndefinedSymbolsAreNamedWithTheirUsers)

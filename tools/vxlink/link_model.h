@@ -28,7 +28,6 @@ struct output_section {
     bool absolute;
     uint32_t address;
     uint32_t size;
-    bool placed;
     std::vector<input_section> pieces;
     std::vector<uint8_t> bytes; // contents, for sections with data in program memory or idata
     int image = -1;             // for an idata section: its initial image in program memory

@@ -58,7 +58,6 @@ bool s_first_fit(const memory_map &map, uint32_t low, uint32_t high, uint32_t si
 void s_place_absolute(link_state *state, memory_map *map, int index)
 {
     output_section &section = state->sections[index];
-    section.placed = true;
     uint64_t end = uint64_t(section.address) + section.size;
     if (section.space == PROGRAM_MEMORY) {
         if (section.address < CONFIGURATION_SPACE && end > state->program_size) {
@@ -97,7 +96,6 @@ void s_place_relocatable(link_state *state, memory_map *map, int index, uint32_t
                          const char *where)
 {
     output_section &section = state->sections[index];
-    section.placed = true;
     bool program = section.space == PROGRAM_MEMORY;
     uint32_t align = program ? 2 : 1;
     if (section.size == 0) {
