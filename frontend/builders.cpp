@@ -416,6 +416,7 @@ typehl *declarator_type(hl_declarator *declarator, const typehl *specifiers)
     typehl *type = declarator ? declarator->parts : new_typehl();
     if (declarator)
         declarator->parts = nullptr;
+    declarator_free(declarator);
     typehl *copy = typehl_copy(specifiers);
     // The first declarator of a declaration takes over what the specifiers
     // own (tag definitions, typedef types); later ones share them.
@@ -466,7 +467,6 @@ static pcodehl *s_decl(typehl *specifiers, hl_declarator *declarator, pcodehl *i
         initializer = new_pcodehl(H_NOP, nullptr, nullptr, line, file);
     pcodehl *decl = new_pcodehl(H_DECL, ident, initializer, line, file);
     decl->type = type;
-    declarator_free(declarator);
     return decl;
 }
 
@@ -525,7 +525,6 @@ pcodehl *member_declaring_list(pcodehl *list, typehl *specifiers, hl_declarator 
         width = new_pcodehl(H_NOP, nullptr, nullptr, line, file);
     pcodehl *decl = new_pcodehl(H_DECL, ident, width, line, file);
     decl->type = type;
-    declarator_free(declarator);
     return pcodehl_tail_list(H_DECLLST, list, decl, line, file);
 }
 

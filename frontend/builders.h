@@ -91,7 +91,8 @@ typenodehl *aggregate_name(uint32_t kind, char *tag);
 typenodehl *sue_specifier(uint32_t kind, char *tag, pcodehl *members);
 typenodehl *typedef_name_specifier(char *name, const typehl *type);
 
-// The declarator's own parts followed by a copy of the specifiers.
+// The declarator's own parts followed by a copy of the specifiers; the
+// declarator is used up.
 typehl *declarator_type(hl_declarator *declarator, const typehl *specifiers);
 
 pcodehl *function_definition(typehl *specifiers, hl_declarator *declarator, pcodehl *body, int32_t line,
