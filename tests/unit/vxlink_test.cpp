@@ -139,10 +139,11 @@ protected:
 
     std::vector<map_symbol> symbols()
     {
-        std::vector<map_symbol> list;
+        link_map map;
         std::string error;
-        EXPECT_TRUE(map_read(path("prog.map").c_str(), &list, &error)) << error;
-        return list;
+        EXPECT_TRUE(map_read(path("prog.map").c_str(), &map, &error)) << error;
+        EXPECT_EQ(map.device, getDvsProcName(DEFAULT_PROCESSOR));
+        return map.symbols;
     }
 
     uint32_t address_of(const char *name)

@@ -24,7 +24,8 @@ const char USAGE[] =
     "Runs a linked VxCORE program until SLEEP or HALT.\n"
     "\n"
     "Options:\n"
-    "  -p NAME                the device (default: the generic VxCORE device)\n"
+    "  -p NAME                the device (default: the one the map names, else the\n"
+    "                         generic VxCORE device)\n"
     "  -m FILE                the link map, for --print of symbols\n"
     "  --print SYMBOL[:SIZE]  print a variable (SIZE bytes, default 1) at the end;\n"
     "                         an address such as 0x20 may stand for the symbol\n"
@@ -45,7 +46,7 @@ struct print_request {
 };
 
 struct sim_options {
-    int processor = DEFAULT_PROCESSOR;
+    int processor = 0; // 0: the device of the map, else the generic one
     const char *map_file = nullptr;
     const char *program_file = nullptr;
     uint64_t cycle_limit = DEFAULT_CYCLE_LIMIT;
@@ -123,6 +124,7 @@ int s_parse(int argc, char **argv, sim_options *options)
         } else if (s_option_value(argc, argv, &i, "-p", &value)) {
             if (!value)
                 return s_usage_error("option -p needs a device name");
+            options->processor = DEFAULT_PROCESSOR;
             if (std::strcmp(value, "VxCORE") != 0) {
                 int processor = 0;
                 if (!convertDvsProcName(value, &processor) || getInstSet(processor) != _VxCORE)
@@ -156,10 +158,8 @@ int s_parse(int argc, char **argv, sim_options *options)
     return -1;
 }
 
-bool s_resolve_prints(sim_options *options, const sim_state &s)
+bool s_resolve_prints(sim_options *options, const link_map &map, const sim_state &s)
 {
-    std::vector<map_symbol> symbols;
-    bool have_map = false;
     for (print_request &request : options->prints) {
         uint64_t number = 0;
         if (s_parse_number(request.name.c_str(), &number)) {
@@ -171,15 +171,7 @@ bool s_resolve_prints(sim_options *options, const sim_state &s)
                              request.text.c_str());
                 return false;
             }
-            if (!have_map) {
-                std::string error;
-                if (!map_read(options->map_file, &symbols, &error)) {
-                    std::fprintf(stderr, "vxsim: %s\n", error.c_str());
-                    return false;
-                }
-                have_map = true;
-            }
-            const map_symbol *symbol = map_find(symbols, request.name);
+            const map_symbol *symbol = map_find(map.symbols, request.name);
             if (!symbol) {
                 std::fprintf(stderr, "vxsim: symbol '%s' is not in the map %s\n",
                              request.name.c_str(), options->map_file);
@@ -221,8 +213,23 @@ int main(int argc, char **argv)
     if (status >= 0)
         return status;
 
-    hex_image image;
+    link_map map;
     std::string error;
+    if (options.map_file && !map_read(options.map_file, &map, &error)) {
+        std::fprintf(stderr, "vxsim: %s\n", error.c_str());
+        return 1;
+    }
+    if (options.processor == 0 && !map.device.empty() &&
+        (!convertDvsProcName(map.device.c_str(), &options.processor) ||
+         getInstSet(options.processor) != _VxCORE)) {
+        std::fprintf(stderr, "vxsim: the map %s names '%s', which is no VxCORE device\n",
+                     options.map_file, map.device.c_str());
+        return 1;
+    }
+    if (options.processor == 0)
+        options.processor = DEFAULT_PROCESSOR;
+
+    hex_image image;
     if (!hex_read(options.program_file, &image, &error)) {
         std::fprintf(stderr, "vxsim: %s\n", error.c_str());
         return 1;
@@ -234,7 +241,7 @@ int main(int argc, char **argv)
                      getDvsProcName(options.processor));
         return 1;
     }
-    if (!s_resolve_prints(&options, *s))
+    if (!s_resolve_prints(&options, map, *s))
         return 1;
 
     sim_stop_reason stop = options.trace ? sim_run_traced(s.get(), options.cycle_limit, stdout)

@@ -8,14 +8,22 @@
 
 #include "support/platform.h"
 
-bool map_read(const char *path, std::vector<map_symbol> *symbols, std::string *error)
+namespace {
+
+const char MAP_TITLE[] = "Lumex Tarn link map of ";
+
+} // namespace
+
+bool map_read(const char *path, link_map *map, std::string *error)
 {
     FILE *file = host_fopen(path, "r");
     if (!file) {
         *error = std::string(path) + ": cannot open: " + std::strerror(errno);
         return false;
     }
+    std::vector<map_symbol> *symbols = &map->symbols;
     symbols->clear();
+    map->device.clear();
     bool in_symbols = false;
     unsigned line_number = 0;
     std::string line;
@@ -26,6 +34,12 @@ bool map_read(const char *path, std::vector<map_symbol> *symbols, std::string *e
         while ((c = std::fgetc(file)) != EOF && c != '\n')
             line.push_back(char(c));
         line_number++;
+        if (line_number == 1 && line.rfind(MAP_TITLE, 0) == 0) {
+            size_t device = line.rfind(" for ");
+            if (device != std::string::npos)
+                map->device = line.substr(device + 5);
+            continue;
+        }
         if (line == "Symbols:") {
             in_symbols = true;
             continue;
