@@ -441,13 +441,26 @@ TEST(CoffWrite, UnopenableFileFailsQuietly) {
 
 using CoffWriteDeathTest = testing::Test;
 
-// Runs in the death-test child: a file-size limit makes the raw data fail.
-int write_past_the_size_limit(const std::string &path) {
+enum big_part { BIG_RAW, BIG_RELOCS, BIG_LINES, BIG_SYMBOLS, BIG_STRINGS };
+
+// Runs in the death-test child: under a file-size limit the one large part
+// of the image is the first write that fails.
+int write_past_the_size_limit(const std::string &path, big_part part) {
     coff_file *image = three_sections(path);
     coff_section *code = coff_add_section(image);
     set_scn_flags(&code->header, SCN_TYPE_CODE, 0, 0, 0, 0);
-    code->data.assign(200000, 0x5A);
-    code->header.s_size = 200000;
+    code->data.assign(part == BIG_RAW ? 200000 : 2, 0x5A);
+    code->header.s_size = static_cast<uint32_t>(code->data.size());
+    for (unsigned i = 0; i < 20000; ++i) {
+        if (part == BIG_RELOCS)
+            code->relocs.push_back({0, 0, 0, RELOC_CALL});
+        if (part == BIG_LINES)
+            code->linenos.push_back({0, 1, 0, 0, 0});
+        if (part == BIG_SYMBOLS)
+            add_symbol(image, "s", 0, 1, 0, C_STAT, 0);
+        if (part == BIG_STRINGS)
+            coff_add_string(image, "a string of some length");
+    }
     coff_preWrite(image);
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
@@ -460,9 +473,21 @@ int write_past_the_size_limit(const std::string &path) {
 }
 
 TEST(CoffWriteDeathTest, FailedWriteNamesThePartAndLeavesNoFile) {
-    std::string path = temp_path("full");
-    EXPECT_EXIT(_exit(write_past_the_size_limit(path)), testing::ExitedWithCode(0),
-                "File '.*full' could not write COFF raw data");
+    struct row {
+        big_part part;
+        const char *message;
+    } rows[] = {
+        {BIG_RAW, "could not write COFF raw data"},
+        {BIG_RELOCS, "could not write COFF relocation entries"},
+        {BIG_LINES, "could not write COFF line numbers"},
+        {BIG_SYMBOLS, "could not write COFF symbol table"},
+        {BIG_STRINGS, "could not write COFF string table"},
+    };
+    for (const row &r : rows) {
+        std::string path = temp_path("full");
+        EXPECT_EXIT(_exit(write_past_the_size_limit(path, r.part)), testing::ExitedWithCode(0),
+                    std::string("File '.*full' ") + r.message + "\\.\n");
+    }
 }
 
 TEST(CoffFlags, SectionTypesAndAttributes) {
