@@ -7,26 +7,42 @@
 #include "support/hash.h"
 
 namespace {
+// The key carries the name's hash so that the entries of a bucket are told
+// apart without comparing their names.
+struct typedef_key {
+    const char *name;
+    unsigned hash;
+};
+
 struct typedef_entry {
-    char *name; // the key
+    typedef_key key;
     int overridden;
     typehl *type;
 };
 
+typedef_key s_key(const char *name)
+{
+    return {name, hash_string_pjw(name)};
+}
+
 unsigned s_hash(const void *key, unsigned)
 {
-    return hash_string_pjw(*static_cast<const char *const *>(key));
+    return static_cast<const typedef_key *>(key)->hash;
 }
 
 int s_compare(const void *key, const void *element, unsigned)
 {
-    return strcmp(*static_cast<const char *const *>(key), static_cast<const typedef_entry *>(element)->name);
+    const auto *k = static_cast<const typedef_key *>(key);
+    const auto *e = static_cast<const typedef_entry *>(element);
+    if (k->hash != e->key.hash)
+        return 1;
+    return strcmp(k->name, e->key.name);
 }
 
 void s_free_entry(void *element)
 {
     auto *entry = static_cast<typedef_entry *>(element);
-    free(entry->name);
+    free(const_cast<char *>(entry->key.name));
     typehl_free(entry->type);
 }
 
@@ -35,17 +51,17 @@ std::vector<hash_table *> s_typedef_scope;
 typedef_entry *s_enter(const char *name)
 {
     hash_table *scope = s_typedef_scope.back();
-    const char *key = name;
+    typedef_key key = s_key(name);
     if (auto *existing = static_cast<typedef_entry *>(hash_find(scope, &key))) {
         typehl_free(existing->type);
         existing->type = nullptr;
         existing->overridden = 0;
         return existing;
     }
-    char *copy = hl_strdup(name);
-    auto *entry = static_cast<typedef_entry *>(hash_add(scope, &copy));
+    key.name = hl_strdup(name);
+    auto *entry = static_cast<typedef_entry *>(hash_add(scope, &key));
     if (!entry) {
-        free(copy);
+        free(const_cast<char *>(key.name));
         post_error(101);
     }
     return entry;
@@ -54,7 +70,7 @@ typedef_entry *s_enter(const char *name)
 
 void enter_typedef_scope()
 {
-    hash_table *scope = hash_create(sizeof(typedef_entry), sizeof(char *), 128);
+    hash_table *scope = hash_create(sizeof(typedef_entry), sizeof(typedef_key), 128);
     if (!scope)
         post_error(101);
     hash_set_hash(scope, s_hash);
@@ -112,7 +128,7 @@ void override_typedef(const char *name)
 
 const typehl *lookup_typedef(const char *name)
 {
-    const char *key = name;
+    typedef_key key = s_key(name);
     for (auto scope = s_typedef_scope.rbegin(); scope != s_typedef_scope.rend(); ++scope) {
         if (auto *entry = static_cast<const typedef_entry *>(hash_find(*scope, &key)))
             return entry->overridden ? nullptr : entry->type;
