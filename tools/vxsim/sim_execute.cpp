@@ -160,6 +160,7 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
 {
     uint8_t *const d = s.data;
     const uint32_t program_size = uint32_t(s.program.size());
+    const sim_op *const ops = s.ops.data();
     sim_stop_reason stop = SIM_RUNNING;
     uint32_t pc = 0;
     while (stop == SIM_RUNNING) {
@@ -173,7 +174,7 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
             stop = SIM_PC_OUT_OF_RANGE;
             break;
         }
-        const sim_op op = s.ops[pc >> 1];
+        const sim_op &op = ops[pc >> 1];
         s.pc = pc + 2u * op.words;
         s.cycles += op.words;
         s.instructions++;
