@@ -3,6 +3,7 @@
 // and a return) run for a fixed number of cycles.
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -64,16 +65,22 @@ int main()
     }
     sim_store_program(s.get(), 0, bytes.data(), uint32_t(bytes.size()));
 
+    // Processor time measures the simulator even on a busy machine; the
+    // elapsed time is what a user waits.
     auto start = std::chrono::steady_clock::now();
+    std::clock_t cpu_start = std::clock();
     sim_stop_reason stop = sim_run(s.get(), CYCLES);
+    double cpu = double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (stop != SIM_CYCLE_LIMIT) {
         std::fprintf(stderr, "vxsim_bench: the loop stopped early: %s\n", sim_stop_text(stop));
         return 1;
     }
-    std::printf("vxsim: %llu instructions (%llu cycles) in %.3f s: %.1f million instructions per second\n",
+    double instructions = double(s->instructions);
+    std::printf("vxsim: %llu instructions (%llu cycles): %.1f million instructions per second "
+                "of processor time (%.3f s), %.1f million per second elapsed (%.3f s)\n",
                 static_cast<unsigned long long>(s->instructions),
-                static_cast<unsigned long long>(s->cycles), seconds,
-                double(s->instructions) / seconds / 1e6);
+                static_cast<unsigned long long>(s->cycles), instructions / cpu / 1e6, cpu,
+                instructions / seconds / 1e6, seconds);
     return 0;
 }
