@@ -609,6 +609,28 @@ TEST_F(Link, ObjectsStartUpReplacesTheBuiltInOne)
     EXPECT_EQ(address_of("_startup"), 0x2Au);
 }
 
+TEST_F(Link, EntryOptionAndStackSize)
+{
+    object_builder o;
+    int code = o.section(".code_e", SCN_CODE);
+    o.words(code, {encode(IT_SLEEP)});
+    o.symbol("main", 0, code);
+    o.write(path("e.o"));
+    link_options options;
+    options.entry = "main";
+    options.stack_size = 0x180;
+    ASSERT_EQ(link({"e.o"}, options), 0) << errors;
+    EXPECT_EQ(map_text().find(".startup"), std::string::npos);
+    std::vector<uint8_t> bytes = program_bytes();
+    EXPECT_EQ(word_at(bytes, 0), encode(IT_GOTO, 0x2A >> 1));
+    auto [stack, size] = section_of(".stack");
+    EXPECT_EQ(size, 0x180u);
+    EXPECT_EQ(stack % 256, 0u) << "a stack larger than a bank starts on a bank";
+    options.stack_size = MIN_STACK_SIZE;
+    ASSERT_EQ(link({"e.o"}, options), 0) << errors;
+    EXPECT_EQ(section_of(".stack").second, MIN_STACK_SIZE);
+}
+
 TEST_F(Link, DataSectionsByAttribute)
 {
     object_builder o;
@@ -686,6 +708,10 @@ TEST_F(Link, PlacementErrors)
         {"program full", {{"c", SCN_CODE, 0x8000, 0}}, "in program memory"},
         {"kinds differ", {{"x", SCN_UDATA, 2, 0}, {"x", SCN_UDATA | SCN_ACCESS, 2, 0}},
          "different kinds or attributes"},
+        {"overlay contents", {{"ov", SCN_CODE | SCN_OVERLAY, 2, 0}, {"ov", SCN_CODE | SCN_OVERLAY, 2, 0}},
+         "overlay section 'ov' has contents in both"},
+        {"odd absolute code", {{"odd", SCN_CODE | SCN_ABS, 2, 0x101}}, "starts at the odd address 0x000101"},
+        {"stack does not fit", {{"fill", SCN_UDATA | SCN_ABS, 0x5A0, 0x60}}, "no room for section '.stack'"},
     };
     for (const placement_case &c : cases) {
         object_builder o;
