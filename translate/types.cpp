@@ -282,6 +282,7 @@ void trnInitialize()
 
 void trnUninitialize()
 {
+    trn_forget_tag_definitions();
     for (typell **t : {&char_type, &unsigned_char_type, &short_int_type, &int_type, &short_long_int_type,
                        &long_int_type, &float_type, &double_type, &long_double_type, &void_type,
                        &default_function_type, &void_function_type}) {

@@ -150,6 +150,8 @@ typell *trnResolveType(const typehl *specifiers, const char *file_name, int32_t 
 // The storage class of a specifier list: 0 when none is given.
 int32_t trnResolveSclass(const typehl *specifiers);
 bool trn_check_illegal_tag_reference(const typell *type);
+// Forgets which syntax-tree lists defined which tags, for a new tree.
+void trn_forget_tag_definitions();
 
 aggregate_definition *sDefineSUEtype(tag_kind kind, pcodehl *members, const char *file_name, int32_t line);
 aggregate_definition *sDefineEnum(pcodehl *enumerators);

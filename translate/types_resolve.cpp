@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unordered_map>
 
 #include "driver/diag.h"
 #include "driver/options.h"
@@ -15,6 +16,11 @@
 #include "translate/symbols.h"
 
 namespace {
+
+// The tag that each member or enumerator list defined.  A typedef's
+// specifier list shares the lists of its definition, so every use of the
+// typedef finds the tag defined once instead of defining it again.
+std::unordered_map<const pcodehl *, tag_record *> s_defined_by;
 
 enum resolve_state { STATE_START = 0, STATE_BASIC = 1, STATE_TAG = 2, STATE_FUNCTION = 3 };
 
@@ -242,12 +248,16 @@ void s_struct_or_union(resolver &r, const typenodehl *node)
     std::string name = s_tag_name(node);
     auto *members = static_cast<pcodehl *>(node->word[1]);
     tag_record *tag;
-    if (members) {
+    auto defined = members ? s_defined_by.find(members) : s_defined_by.end();
+    if (defined != s_defined_by.end()) {
+        tag = defined->second;
+    } else if (members) {
         tag = s_defining_tag(name.c_str(), kind);
         if (tag->definition)
             post_error(1504, name.c_str());
         else
             tag->definition = sDefineSUEtype(kind, members, r.file, r.line);
+        s_defined_by[members] = tag;
     } else {
         tag = sym_lookup_tag(name.c_str(), false);
         if (tag && tag->kind != kind) {
@@ -269,12 +279,16 @@ void s_enum(resolver &r, const typenodehl *node)
     std::string name = s_tag_name(node);
     auto *enumerators = static_cast<pcodehl *>(node->word[1]);
     tag_record *tag = nullptr;
-    if (enumerators) {
+    auto defined = enumerators ? s_defined_by.find(enumerators) : s_defined_by.end();
+    if (defined != s_defined_by.end()) {
+        tag = defined->second;
+    } else if (enumerators) {
         tag = s_defining_tag(name.c_str(), ENUM_TAG);
         if (tag->definition)
             post_error(1504, name.c_str());
         else
             tag->definition = sDefineEnum(enumerators);
+        s_defined_by[enumerators] = tag;
     } else {
         tag = sym_lookup_tag(name.c_str(), false);
         if (!tag) {
@@ -454,6 +468,8 @@ pcodell *s_literal_constant(pcodehl *expression)
 }
 
 } // namespace
+
+void trn_forget_tag_definitions() { s_defined_by.clear(); }
 
 trn_parameter_declarer trn_declare_parameter = s_declare_parameter;
 trn_constant_translator trn_constant_expression = s_literal_constant;

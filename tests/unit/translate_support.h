@@ -65,6 +65,7 @@ protected:
                     resolve(list->left);
             hl_free_ast(root);
             hl_set_ast(nullptr);
+            trn_forget_tag_definitions();
             yyuninitparse();
         });
     }

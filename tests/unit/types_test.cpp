@@ -359,6 +359,18 @@ TEST_F(Types, CopiesAreDeepAndReferencesArePointers)
     EXPECT_EQ(type_copy(nullptr), nullptr);
 }
 
+TEST_F(Types, TypedefsOfDefinitionsNameOneTag)
+{
+    EXPECT_TRUE(declare("typedef struct { int a; char b; } pair_t; typedef enum { P, Q = 300 } level_t;"
+                        "pair_t x; pair_t y[2]; level_t e; level_t *pe;")
+                    .empty());
+    ASSERT_NE(type_of("x"), nullptr);
+    EXPECT_EQ(type_of("x")->detail.tag, type_of("y")->next->detail.tag);
+    EXPECT_EQ(ll_sizeof_type(type_of("y")), 6u);
+    EXPECT_EQ(type_of("e")->enum_tag, type_of("pe")->next->enum_tag);
+    EXPECT_EQ(ll_sizeof_type(type_of("e")), 2u);
+}
+
 TEST_F(Types, IncompleteTagsAreReported)
 {
     declare("struct later *p; struct later a[2];");
@@ -386,6 +398,7 @@ TEST_F(Types, StorageClasses)
         EXPECT_EQ(trnResolveSclass(root->left->left->type), c.storage_class) << c.source;
         hl_free_ast(root);
         hl_set_ast(nullptr);
+        trn_forget_tag_definitions();
         yyuninitparse();
     }
 }
