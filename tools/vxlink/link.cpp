@@ -42,11 +42,7 @@ bool s_link(link_state *state)
     link_fill_synthetic_sections(state);
     if (!link_write_hex(state))
         return false;
-    if (!state->options.map.empty() && !link_write_map(state)) {
-        host_remove(state->options.output.c_str());
-        return false;
-    }
-    return true;
+    return state->options.map.empty() || link_write_map(state);
 }
 
 } // namespace
@@ -58,5 +54,11 @@ int link_run(const link_options &options)
     bool ok = s_link(&state);
     for (link_object &object : state.objects)
         coff_free(object.coff);
-    return ok ? 0 : 1;
+    if (ok)
+        return 0;
+    // An output left from an earlier run would pass for the result of this one.
+    host_remove(options.output.c_str());
+    if (!options.map.empty())
+        host_remove(options.map.c_str());
+    return 1;
 }
