@@ -812,6 +812,28 @@ TEST(Stops, InvalidWordsAndMissingSecondWords)
     }
 }
 
+TEST(Stops, DebugInstructions)
+{
+    struct debug_case {
+        unsigned type;
+        sim_stop_reason reason; // after the instruction and a SLEEP
+        uint64_t instructions;
+    };
+    const debug_case cases[] = {
+        {IT_HALT, SIM_HALT, 1},        {IT_STOP, SIM_HALT, 1}, {IT_PAUSE, SIM_SLEEP, 2},
+        {IT_LOG, SIM_SLEEP, 2},        {IT_CLRWDT, SIM_SLEEP, 2},
+        {IT_TRAP, SIM_UNSUPPORTED, 0}, {IT_TRET, SIM_UNSUPPORTED, 0},
+    };
+    for (const debug_case &c : cases) {
+        program p;
+        p.op(c.type).sleep();
+        auto s = run(p);
+        EXPECT_EQ(s->stop, c.reason) << getInstName(c.type);
+        EXPECT_EQ(s->instructions, c.instructions) << getInstName(c.type);
+        EXPECT_EQ(s->stop_pc, c.instructions == 2 ? 2u : 0u) << getInstName(c.type);
+    }
+}
+
 TEST(Stops, RunningOffTheEndOfProgramMemory)
 {
     program p;
