@@ -528,20 +528,19 @@ pcodehl *member_declaring_list(pcodehl *list, typehl *specifiers, hl_declarator 
     return pcodehl_tail_list(H_DECLLST, list, decl, line, file);
 }
 
-pcodehl *declaration_list(pcodehl *list, pcodehl *declaration)
+hl_list declaration_list(hl_list list, pcodehl *declaration)
 {
-    if (!list)
-        return declaration;
-    pcodehl *last = list;
+    if (!declaration)
+        return list;
+    pcodehl *last = declaration;
     while (last->right)
         last = last->right;
-    last->right = declaration;
-    return list;
+    return hl_list_concat(list, {declaration, last});
 }
 
-pcodehl *initializer_list(pcodehl *list, pcodehl *initializer, int32_t line, const char *file)
+hl_list initializer_list(hl_list list, pcodehl *initializer, int32_t line, const char *file)
 {
-    return pcodehl_tail_list(H_ILIST, list, initializer, line, file);
+    return hl_list_append(list, H_ILIST, initializer, line, file);
 }
 
 typenodehl *aggregate_name(uint32_t kind, char *tag)

@@ -84,8 +84,9 @@ pcodehl *specifier_declaration(typehl *specifiers, int32_t line, const char *fil
 pcodehl *parameter_declaration(typehl *specifiers, hl_declarator *declarator, int32_t line, const char *file);
 pcodehl *member_declaring_list(pcodehl *list, typehl *specifiers, hl_declarator *declarator, pcodehl *width,
                                int32_t line, const char *file);
-pcodehl *declaration_list(pcodehl *list, pcodehl *declaration);
-pcodehl *initializer_list(pcodehl *list, pcodehl *initializer, int32_t line, const char *file);
+// A declaration list is the declarations' H_DECLLST chains one after another.
+hl_list declaration_list(hl_list list, pcodehl *declaration);
+hl_list initializer_list(hl_list list, pcodehl *initializer, int32_t line, const char *file);
 
 typenodehl *aggregate_name(uint32_t kind, char *tag);
 typenodehl *sue_specifier(uint32_t kind, char *tag, pcodehl *members);

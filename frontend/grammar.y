@@ -153,16 +153,6 @@ static pcodehl *s_nop(const source_location &at)
     return new_pcodehl(H_NOP, nullptr, nullptr, POS(at));
 }
 
-static hl_list s_chain(hl_list list, pcodehl *chain)
-{
-    if (!chain)
-        return list;
-    pcodehl *last = chain;
-    while (last->right)
-        last = last->right;
-    return hl_list_concat(list, {chain, last});
-}
-
 static void s_free_list(hl_list list)
 {
     hl_free_ast(list.head);
@@ -484,8 +474,8 @@ struct_or_union_specifier
     ;
 
 member_list
-    : member_declaration                { $$ = s_chain(hl_list{}, $1); }
-    | member_list member_declaration    { $$ = s_chain($1, $2); }
+    : member_declaration                { $$ = declaration_list(hl_list{}, $1); }
+    | member_list member_declaration    { $$ = declaration_list($1, $2); }
     ;
 
 member_declaration
@@ -670,8 +660,8 @@ initializer
     ;
 
 initializer_list
-    : initializer                       { $$ = hl_list_append(hl_list{}, H_ILIST, $1, POS(@1)); }
-    | initializer_list ',' initializer  { $$ = hl_list_append($1, H_ILIST, $3, POS(@3)); }
+    : initializer                       { $$ = initializer_list(hl_list{}, $1, POS(@1)); }
+    | initializer_list ',' initializer  { $$ = initializer_list($1, $3, POS(@3)); }
     ;
 
 statement
@@ -712,7 +702,7 @@ scope_begin
 
 declaration_list_opt
     : %empty                            { $$ = hl_list{}; }
-    | declaration_list_opt declaration  { $$ = s_chain($1, $2); }
+    | declaration_list_opt declaration  { $$ = declaration_list($1, $2); }
     | declaration_list_opt error ';'    { $$ = $1; }
     ;
 

@@ -18,6 +18,10 @@ int yylex();
 void yyinitlex();
 void yyuninitlex();
 int check_type();
+// Fill the constant of the token value from the current text.
+void integer_constant();
+void character_constant();
+void float_constant();
 void count();
 const builtin_info *getBuiltinInfo(const char *name);
 
