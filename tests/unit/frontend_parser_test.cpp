@@ -335,6 +335,39 @@ TEST(FrontendParser, DumpFormat)
     EXPECT_STREQ(hl_kind_name(1080), "H_ITTYPE");
 }
 
+TEST(FrontendParser, TypeListOperations)
+{
+    typehl *list = new_typehl();
+    typehl_append(list, new_typenodehl(T_INT));
+    typenodehl *chain = new_typenodehl(T_CONST);
+    chain->next = new_typenodehl(T_POINTER);
+    chain->next->prev = chain;
+    typehl_insert(list, chain);
+    typehl_append(list, new_typenodehl(T_STRUCT));
+    testing::internal::CaptureStdout();
+    hl_print_type(list);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "const * int ??? \n");
+    EXPECT_EQ(list->head->kind, T_CONST);
+    EXPECT_EQ(list->tail->kind, T_STRUCT);
+    EXPECT_EQ(list->tail->prev->kind, T_INT);
+
+    typehl *copy = typehl_copy(list);
+    EXPECT_FALSE(copy->head->owns);
+    typenodehl *pointer = copy->head->next;
+    typehl_remove(copy, pointer);
+    typenodehl_free(pointer);
+    testing::internal::CaptureStdout();
+    hl_print_type(copy);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "const int ??? \n");
+    typehl_free(copy);
+    typehl_free(list);
+
+    source_position at = getLineno(12, "main.c");
+    EXPECT_EQ(at.line, 12);
+    EXPECT_STREQ(at.file, "main.c");
+    free(at.file);
+}
+
 TEST(FrontendParser, ListBuilders)
 {
     pcodehl *a = new_pcodehl(H_CNST, nullptr, nullptr, 1, "f");
