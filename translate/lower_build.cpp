@@ -378,11 +378,10 @@ pcodell *ll_reference(pcodell *lvalue, int32_t, const char *)
 
 pcodell *ll_member_access(pcodell *aggregate, const member_record *member, int32_t line, const char *file)
 {
-    VX_ASSERT(isPcodellIndirection(aggregate) && member);
+    VX_ASSERT(isPcodellIndirection(aggregate) && aggregate->type && member);
     address_kind kind = s_address_kind_of(aggregate);
-    int32_t memory = aggregate->type ? aggregate->type->memory : (kind >= ADDR_ROM16 ? MEMORY_ROM : MEMORY_RAM);
-    int32_t range = aggregate->type ? aggregate->type->range
-                                    : (kind == ADDR_RAM8 || kind == ADDR_ROM16 ? RANGE_NEAR : RANGE_FAR);
+    int32_t memory = aggregate->type->memory;
+    int32_t range = aggregate->type->range;
     uint32_t size = ll_sizeof_type(member->type);
     pcodell *address = ll_reference(aggregate, line, file);
 

@@ -131,7 +131,7 @@ void scope_close_labels() { s_label_namespace = s_pop(s_label_namespace); }
 
 void scope_enter(symbol *sym, bool at_file_scope)
 {
-    VX_ASSERT(s_sym_namespace != nullptr);
+    VX_ASSERT(s_sym_namespace != nullptr && sym->name != nullptr);
     s_add(at_file_scope ? s_sym_file_namespace : s_sym_namespace, sym->name, sym);
 }
 

@@ -94,11 +94,30 @@ TEST_F(Types, ResolutionDiagnostics)
         {"enum { A3 = 1 }; enum { A3 = 2 };", {1172}},
         {"enum { A4 = 1 }; enum { A4 = 1 };", {}},
         {"int B5; enum { B5 };", {1109}},
+        {"enum { C5 = 2.5 } z;", {1219}},
+        {"union au { struct { int a; }; char a; } aa;", {1513}},
         {"enum { A6 = -1, B6 = 0x80000000 } y;", {2069}},
         {"struct twice { int a; }; struct twice { int b; };", {1504}},
     };
     for (const diagnostic_case &c : cases)
         EXPECT_EQ(declare(c.source), c.expected) << c.source;
+}
+
+TEST_F(Types, InvalidSequencesGiveNoType)
+{
+    const char *cases[] = {"int f()[3];", "int f()();", "int f[3]();"};
+    for (const char *source : cases) {
+        EXPECT_EQ(declare(source), std::vector<unsigned>{1166}) << source;
+        EXPECT_EQ(type_of("f"), nullptr) << source;
+    }
+    // A specifier list built by hand: a pointer after a basic specifier.
+    typehl *list = new_typehl();
+    typehl_append(list, new_typenodehl(T_CHAR));
+    typehl_append(list, new_typenodehl(T_POINTER));
+    typell *type = reinterpret_cast<typell *>(1);
+    EXPECT_EQ(diagnostics([&] { type = trnResolveType(list, "t.c", 1); }), std::vector<unsigned>{1166});
+    EXPECT_EQ(type, nullptr);
+    typehl_free(list);
 }
 
 TEST_F(Types, QualifierConflictsKeepTheLaterWord)
