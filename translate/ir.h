@@ -93,8 +93,8 @@ struct pcodell {
         int32_t bit_width;
         bool is_signed;
     } member;
-    symbol *sym;
-    symbol *label;
+    symbol *sym;   // identifiers; I_BFUNCT, I_EFUNCT: the function; I_SECTION: the section-change entry
+    symbol *label; // I_LABEL, I_ENUM_LABEL, I_IF, I_JMP
     struct {
         uint32_t frame_size;
         uint32_t param_frame_size;

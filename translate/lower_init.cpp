@@ -245,6 +245,8 @@ void s_initializer(init_walk &walk, const typell *type, const initializer *init,
 {
     switch (type->kind) {
     case SUE:
+        if (!type->detail.tag->definition)
+            return; // an incomplete tag was reported where it was declared
         if (type->detail.tag->kind == UNION_TAG)
             s_initialize_union(walk, type, init, offset);
         else
