@@ -245,10 +245,10 @@ std::string s_tag_name(const typenodehl *node)
 void s_struct_or_union(resolver &r, const typenodehl *node)
 {
     tag_kind kind = node->kind == T_STRUCT ? STRUCT_TAG : UNION_TAG;
-    std::string name = s_tag_name(node);
     auto *members = static_cast<pcodehl *>(node->word[1]);
     tag_record *tag;
     auto defined = members ? s_defined_by.find(members) : s_defined_by.end();
+    std::string name = defined == s_defined_by.end() ? s_tag_name(node) : std::string();
     if (defined != s_defined_by.end()) {
         tag = defined->second;
     } else if (members) {
@@ -276,10 +276,10 @@ void s_struct_or_union(resolver &r, const typenodehl *node)
 
 void s_enum(resolver &r, const typenodehl *node)
 {
-    std::string name = s_tag_name(node);
     auto *enumerators = static_cast<pcodehl *>(node->word[1]);
     tag_record *tag = nullptr;
     auto defined = enumerators ? s_defined_by.find(enumerators) : s_defined_by.end();
+    std::string name = defined == s_defined_by.end() ? s_tag_name(node) : std::string();
     if (defined != s_defined_by.end()) {
         tag = defined->second;
     } else if (enumerators) {
