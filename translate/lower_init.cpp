@@ -15,6 +15,9 @@ namespace {
 
 using image = std::vector<init_record>;
 
+// The widest address of the target is 24 bits.
+constexpr uint32_t MAX_OBJECT_SIZE = 0x1000000;
+
 struct init_walk {
     image bytes;
     bool surplus_reported;
@@ -377,8 +380,11 @@ stmt *ll_process_initializers(symbol *sym, initializer *init, int32_t line, cons
         return stmtCreate(ll_assign(s_object(sym, line, file), value, ll_sizeof_type(sym->type), line, file));
     }
 
+    uint32_t size = ll_sizeof_type(sym->type);
+    if (size > MAX_OBJECT_SIZE)
+        post_error(100, "initialized object exceeds the target's address space");
     init_walk walk = {};
-    walk.bytes.assign(ll_sizeof_type(sym->type), init_record{});
+    walk.bytes.assign(size, init_record{});
     s_initializer(walk, sym->type, init, 0);
     init_record *records = s_to_list(walk.bytes);
     if (!at_run_time) {

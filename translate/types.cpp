@@ -364,8 +364,11 @@ uint32_t ll_sizeof_type(const typell *type)
         VX_ASSERT(target->memory != 0 && target->range != 0);
         return target->memory == MEMORY_ROM && target->range == RANGE_FAR ? 3 : 2;
     }
-    case ARY:
-        return ll_sizeof_type(type->next) * (type->detail.count ? type->detail.count : 1);
+    case ARY: {
+        // Saturates, so that an absurd declaration cannot wrap to a small size.
+        uint64_t size = uint64_t{ll_sizeof_type(type->next)} * (type->detail.count ? type->detail.count : 1);
+        return size > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(size);
+    }
     case FCN:
         return type->range == RANGE_FAR ? 3 : 2;
     }

@@ -590,6 +590,15 @@ TEST_F(Initializers, ArraysAndStrings)
     EXPECT_EQ(bytes, (std::vector<uint8_t>{'o', 'k', 0}));
 }
 
+TEST_F(Initializers, ObjectsBeyondTheAddressSpaceAreRefused)
+{
+    declare("char huge[0x1000001]; long wrap[0x40000000][4];");
+    EXPECT_EQ(ll_sizeof_type(sym("wrap")->type), UINT32_MAX) << "sizes saturate instead of wrapping";
+    initializer *init = list({number(CT_INT, 1)});
+    EXPECT_THROW(diagnostics([&] { ll_process_initializers(sym("huge"), init, L, F); }), compile_abort);
+    ll_initializer_free(init);
+}
+
 TEST_F(Initializers, AutomaticObjectsInitializeAtRunTime)
 {
     declare("struct p { char x; char y; };");
