@@ -28,15 +28,16 @@ const char *s_member_name(const pcodehl *decl)
     return decl->left && decl->left->kind == H_IDENT ? decl->left->name : nullptr;
 }
 
-const pcodehl *s_width_expression(const pcodehl *decl)
+pcodehl *s_width_expression(const pcodehl *decl)
 {
     return decl->right && decl->right->kind != H_NOP ? decl->right : nullptr;
 }
 
-// The width of a bit-field; 8 after a diagnostic.
-int32_t s_bitfield_width(const pcodehl *expression)
+// The width of a bit-field: 8 after a diagnostic, and any width above 8
+// as 9, which the caller reports and narrows.
+int32_t s_bitfield_width(pcodehl *expression)
 {
-    pcodell *width = trn_constant_expression(const_cast<pcodehl *>(expression));
+    pcodell *width = trn_constant_expression(expression);
     if (!is_pcodell_constant(width)) {
         pcodellFreeTree(width);
         post_error(1219);
@@ -69,7 +70,7 @@ member_record *sDefineSUMember(const pcodehl *decl, tag_kind kind, const char *f
     }
     member_record *member = trn_new<member_record>();
     member->name = trn_strdup(s_member_name(decl));
-    const pcodehl *width_expression = s_width_expression(decl);
+    pcodehl *width_expression = s_width_expression(decl);
     if (!member->name && !width_expression && kind == STRUCT_TAG) {
         post_error(1169);
         type_free(type);
