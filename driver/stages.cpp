@@ -6,6 +6,7 @@
 #include "frontend/ast.h"
 #include "frontend/parser.h"
 #include "support/vxassert.h"
+#include "translate/translate.h"
 
 void stage_config_initialize()
 {
@@ -27,9 +28,14 @@ void run_compilation_stages()
 {
     if (s_no_errors())
         yyparse();
-    // Translation and code generation plug in here, before the tree is freed.
+    stmt *unit = nullptr;
+    if (s_no_errors())
+        unit = trnTranslateAST(hl_get_ast());
+    // Code generation plugs in here, before the tree is freed.
     // A unit with syntax errors may still have left a partial tree.
     hl_free_ast(hl_get_ast());
     hl_set_ast(nullptr);
+    stmtFreeList(unit);
+    trnFreeState();
     show_assert_lineno = 0;
 }

@@ -1,0 +1,205 @@
+// What belongs to the unit as a whole: pragmas, the string-literal table,
+// the interrupt records and the checks at the end of the unit.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver/diag.h"
+#include "translate/expr_internal.h"
+#include "translate/ranges.h"
+#include "translate/trnalloc.h"
+
+void trn_free_switches();
+
+namespace {
+
+struct string_entry {
+    std::string bytes;
+    symbol *sym;
+};
+
+std::vector<string_entry> sStringLiteralTable;
+interrupt_record *sInterruptTable;
+
+void s_free_interrupts()
+{
+    while (sInterruptTable) {
+        interrupt_record *next = sInterruptTable->next;
+        while (sInterruptTable->saves) {
+            save_element *e = sInterruptTable->saves->next;
+            delete sInterruptTable->saves;
+            sInterruptTable->saves = e;
+        }
+        free(sInterruptTable->tmpdata_name);
+        delete sInterruptTable;
+        sInterruptTable = next;
+    }
+}
+
+symbol *s_save_section_symbol(const char *section_name, int32_t line, const char *file)
+{
+    std::string name = std::string(".") + section_name;
+    if (symbol *sym = sym_lookup_sym(name.c_str(), LOOKUP_FILE))
+        return sym;
+    typell *type = type_basic(BT_VOID, 0);
+    type->memory = MEMORY_RAM;
+    type->range = RANGE_FAR;
+    symbol *sym = sym_create_symbol(name.c_str(), type, LINK_NONE, SC_NONE);
+    sym_declare_symbol(sym, true, line, file);
+    return sym;
+}
+
+void sMarkFunctionAsInterrupt(symbol *function, const pragma_record *pragma, int32_t line, const char *file)
+{
+    auto *record = new interrupt_record{};
+    record->function = function;
+    std::string tmp = pragma->section_name ? pragma->section_name : std::string(function->name) + "_tmp";
+    record->tmpdata_name = trn_strdup(tmp.c_str());
+    record->low_priority = pragma->low_priority;
+    memcpy(record->nosave, pragma->nosave, sizeof record->nosave);
+    memcpy(record->save, pragma->save, sizeof record->save);
+    save_element **tail = &record->saves;
+    for (const save_entry *e = pragma->save_list; e; e = e->next) {
+        auto *element = new save_element{};
+        if (e->kind == SAVE_ENTRY_SECTION) {
+            element->kind = SAVE_SECTION;
+            element->sym = s_save_section_symbol(e->name, line, file);
+        } else {
+            symbol *sym = sym_lookup_sym(e->name, LOOKUP_ALL);
+            if (!sym || sym->kind != VARIABLE) {
+                post_error(1210, e->name);
+                delete element;
+                continue;
+            }
+            element->kind = SAVE_VARIABLE;
+            element->sym = sym;
+            element->size = ll_sizeof_type(sym->type);
+        }
+        *tail = element;
+        tail = &element->next;
+    }
+    record->next = sInterruptTable;
+    sInterruptTable = record;
+}
+
+void s_interrupt_pragma(const pragma_record *pragma, int32_t line, const char *file)
+{
+    if (trnInFunction()) {
+        post_error(1208);
+        return;
+    }
+    const char *name = pragma->function_name ? pragma->function_name : "";
+    symbol *function = sym_lookup_sym(name, LOOKUP_FILE);
+    if (!function)
+        function = trn_declare_sym(name, type_copy(void_function_type), SC_NONE, false, false, file, line);
+    if (!function || function->kind != VARIABLE || !is_type_function(function->type)) {
+        post_error(1106, name);
+        return;
+    }
+    typell *result = type_function_return_type(function->type);
+    bool returns = !is_type_void(result);
+    type_free(result);
+    if (returns) {
+        post_error(1108);
+        return;
+    }
+    if (function->type->detail.params) {
+        post_error(1107);
+        return;
+    }
+    sMarkFunctionAsInterrupt(function, pragma, line, file);
+}
+
+} // namespace
+
+stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
+{
+    switch (pragma->kind) {
+    case PRAGMA_INTERRUPT:
+        s_interrupt_pragma(pragma, line, file);
+        return trnNop(line, file);
+    case PRAGMA_CONFIG:
+        if (trnInFunction())
+            post_error(1222);
+        return trnNop(line, file);
+    default:
+        return stmtCreate(ll_pragma(pragma, line, file));
+    }
+}
+
+pcodell *trnStringLiteral(const char *text, uint32_t length, int32_t line, const char *file)
+{
+    symbol *sym = nullptr;
+    if (merge_duplicate_strings_flag)
+        for (const string_entry &e : sStringLiteralTable)
+            if (e.bytes.size() == length && memcmp(e.bytes.data(), text, length) == 0) {
+                sym = e.sym;
+                break;
+            }
+    if (!sym) {
+        sym = sym_string_symbol(length);
+        free(sym->string_text);
+        sym->string_text = static_cast<char *>(trn_alloc(length + 1));
+        memcpy(sym->string_text, text, length);
+        sym->string_length = length;
+        sStringLiteralTable.push_back({std::string(text, length), sym});
+    }
+    ++sym->ref_count;
+    pcodell *ident = ll_ident(sym, line, file);
+    return ll_indir(ident, ll_sizeof_type(sym->type), sym->type->memory, sym->type->range, line, file);
+}
+
+stmt *trnPostProcess(stmt *list)
+{
+    for (interrupt_record *r = sInterruptTable; r; r = r->next) {
+        if (!r->function->is_defined)
+            post_error(1211, r->function->name);
+        else
+            r->function->interrupt = r;
+    }
+    for (symbol *f : trn_static_functions()) {
+        bool referenced = f->ref_count > 0;
+        if (referenced && !f->is_defined)
+            post_error(1212, f->name);
+        else if (!referenced && f->is_defined)
+            post_error(2065, f->name);
+        else if (!referenced && !f->is_defined)
+            post_error(2064, f->name);
+    }
+    for (symbol *f : trn_non_static_functions()) {
+        if (f->is_defined || !is_type_function(f->type))
+            continue;
+        for (param_entry *p = f->type->detail.params; p; p = p->next)
+            if (p->alias)
+                p->alias->storage_class = SC_EXTERN;
+    }
+    if (!sStringLiteralTable.empty()) {
+        symbol *change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0);
+        pcodell *tree = pcodell_create(I_SECTION, nullptr, nullptr, 0, nullptr);
+        tree->sym = change;
+        list = stmtAppend(list, stmtCreate(tree));
+        for (const string_entry &e : sStringLiteralTable) {
+            if (e.sym->ref_count == 0)
+                continue;
+            ll_initialize_string_literal(e.sym);
+            sym_declare_symbol(e.sym, true, e.sym->line, e.sym->file);
+        }
+    }
+    return list;
+}
+
+bool trn_module_open();
+
+void trnFreeState()
+{
+    if (!trn_module_open())
+        return;
+    sStringLiteralTable.clear();
+    s_free_interrupts();
+    trn_free_switches();
+    trn_reset_declarations();
+    trn_reset_statements();
+    trnUninitialize();
+    sym_end_module();
+}
