@@ -277,7 +277,7 @@ stmt *trnDoWhileStatement(stmt *body, pcodell *condition, symbol *continue_label
         pcodellFreeTree(condition);
         list = stmtAppend(list, value ? s_jump(start, line, file) : trnNop(line, file));
     } else {
-        list = stmtAppend(list, s_one(ll_if_statement(condition, start, line, file)));
+        list = stmtAppend(list, s_one(ll_if_statement(ll_test(condition, line, file), start, line, file)));
     }
     return stmtAppend(list, s_label(break_label, line, file));
 }
