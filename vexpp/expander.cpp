@@ -78,6 +78,22 @@ bool Expander::peek_lparen() {
 void Expander::get_unexpanded(Token &t) { read_raw(t, false); }
 
 void Expander::get(Token &t) {
+    try {
+        get_nested(t);
+    } catch (const TooDeep &) {
+        drop_expansion();
+        get(t);
+    }
+}
+
+void Expander::drop_expansion() {
+    while (!contexts_.empty())
+        pop_context();
+    arg_depth_ = 0;
+    pending_white_ = 0;
+}
+
+void Expander::get_nested(Token &t) {
     for (;;) {
         read_raw(t, false);
         t.flags |= pending_white_;
@@ -188,18 +204,25 @@ bool Expander::collect_args(Macro *m, std::vector<Buffer *> &args) {
 }
 
 void Expander::expand_arg(const Buffer &arg, Buffer &out) {
+    if (arg_depth_ == MAX_ARGUMENT_NESTING) {
+        std::string text = "macro arguments nested more than " + std::to_string(MAX_ARGUMENT_NESTING) + " levels deep";
+        report(call_file_, call_line_, 1000, text.c_str());
+        throw TooDeep{};
+    }
+    ++arg_depth_;
     uint8_t saved_white = pending_white_;
     pending_white_ = 0;
     push(arg.data(), arg.data() + arg.size(), nullptr, nullptr, true);
     Token t;
     for (;;) {
-        get(t);
+        get_nested(t);
         if (t.kind == TK_EOD)
             break;
         out.push_back(t);
     }
     pop_context();
     pending_white_ = saved_white;
+    --arg_depth_;
 }
 
 Token Expander::stringify(const Buffer &arg) {

@@ -25,6 +25,10 @@ public:
     virtual void pragma_operator(const char *text, size_t len, uint32_t line, uint32_t file) = 0;
 };
 
+// Arguments are expanded recursively; this bounds the depth of calls inside
+// arguments (f(f(f(...)))) so that the stack cannot overflow.
+constexpr unsigned MAX_ARGUMENT_NESTING = 1000;
+
 class Expander {
 public:
     Expander(IdentTable &idents, MacroTable &macros, Arena &arena, BaseSource &base);
@@ -58,6 +62,12 @@ private:
     bool paste(const Token &lhs, const Token &rhs, Token &result);
     Token stringify(const Buffer &arg);
 
+    // Thrown when arguments nest too deeply to expand; unwinds to the
+    // outermost `get`, which drops the whole expansion.
+    struct TooDeep {};
+    void get_nested(Token &t);
+    void drop_expansion();
+
     IdentTable &idents_;
     MacroTable &macros_;
     Arena &arena_;
@@ -66,6 +76,7 @@ private:
     std::vector<std::unique_ptr<Buffer>> buffers_; // every buffer ever made
     std::vector<Buffer *> free_;
     uint8_t pending_white_ = 0;
+    unsigned arg_depth_ = 0; // arguments being pre-expanded, one inside another
     uint32_t call_line_ = 0, call_file_ = 0; // position of the outermost macro call
 };
 

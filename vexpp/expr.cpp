@@ -1,6 +1,7 @@
 #include "vexpp/expr.h"
 #include <cctype>
 #include <cstring>
+#include <string>
 #include "vexpp/ident.h"
 #include "vexpp/report.h"
 
@@ -33,12 +34,18 @@ private:
     PPValue character();
     PPValue apply(unsigned op, PPValue a, PPValue b, bool live);
 
+    bool enter_nesting();
+
     ExprTokens &tokens_;
     const char *directive_;
     const Token &where_;
     Token tok_;
     bool failed_ = false;
+    unsigned depth_ = 0; // nested parentheses, unary operators and conditionals
 };
+
+// The parser is recursive; this bounds its depth.
+constexpr unsigned MAX_EXPRESSION_NESTING = 1000;
 
 // Binary operators by precedence; 0 for tokens that are none.
 int precedence(const Token &t) {
@@ -81,6 +88,18 @@ bool Evaluator::run(PPValue &result) {
     return !failed_;
 }
 
+bool Evaluator::enter_nesting() {
+    if (++depth_ <= MAX_EXPRESSION_NESTING)
+        return true;
+    if (!failed_) {
+        std::string text = std::string("expression in '") + directive_ + "' nested more than " +
+                           std::to_string(MAX_EXPRESSION_NESTING) + " levels deep";
+        report(where_.file, where_.line, 1000, text.c_str());
+    }
+    failed_ = true;
+    return false;
+}
+
 PPValue Evaluator::comma(bool live) {
     PPValue v = conditional(live);
     while (!failed_ && tok_.is_punct(',')) {
@@ -94,6 +113,8 @@ PPValue Evaluator::conditional(bool live) {
     PPValue c = binary(1, live);
     if (failed_ || !tok_.is_punct('?'))
         return c;
+    if (!enter_nesting())
+        return c;
     advance();
     bool take_first = c.value != 0;
     PPValue a = comma(live && take_first);
@@ -105,6 +126,7 @@ PPValue Evaluator::conditional(bool live) {
     }
     advance();
     PPValue b = conditional(live && !take_first);
+    --depth_;
     PPValue r = take_first ? a : b;
     r.is_unsigned = a.is_unsigned || b.is_unsigned;
     return r;
@@ -194,8 +216,11 @@ PPValue Evaluator::unary(bool live) {
     if (tok_.kind == TK_PUNCT) {
         unsigned op = tok_.punct;
         if (op == '+' || op == '-' || op == '~' || op == '!') {
+            if (!enter_nesting())
+                return PPValue{};
             advance();
             PPValue v = unary(live);
+            --depth_;
             switch (op) {
             case '-': v.value = static_cast<int64_t>(0 - u(v)); break;
             case '~': v.value = ~v.value; break;
@@ -213,8 +238,11 @@ PPValue Evaluator::primary(bool live) {
     switch (tok_.kind) {
     case TK_PUNCT:
         if (tok_.punct == '(') {
+            if (!enter_nesting())
+                return v;
             advance();
             v = comma(live);
+            --depth_;
             if (failed_)
                 return v;
             if (!tok_.is_punct(')')) {
