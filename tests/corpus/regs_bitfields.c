@@ -47,12 +47,15 @@ typedef union {
 typedef union {
     u32 value;
     struct {
-        unsigned id : 11;
+        unsigned id_low : 8;
+        unsigned id_high : 3;
         unsigned remote : 1;
         unsigned extended : 1;
+        unsigned : 3;
         unsigned length : 4;
         unsigned priority : 3;
-        unsigned : 12;
+        unsigned : 1;
+        unsigned : 8;
     } field;
 } frame_header_t;
 
@@ -103,7 +106,8 @@ u32 make_header(u16 id, u8 length, u8 priority, bool_t remote)
     frame_header_t h;
 
     h.value = 0;
-    h.field.id = id & 0x7FF;
+    h.field.id_low = id & 0xFF;
+    h.field.id_high = (id >> 8) & 0x07;
     h.field.length = length > 8 ? 8 : length;
     h.field.priority = priority;
     h.field.remote = remote;
