@@ -9,6 +9,7 @@
 #include "driver/options.h"
 #include "support/vxassert.h"
 #include "translate/ranges.h"
+#include "translate/guard.h"
 #include "translate/translate.h"
 #include "translate/trnalloc.h"
 
@@ -71,15 +72,15 @@ int32_t s_process_sclass(const char *name, int32_t storage_class, const typell *
         return default_local_storage_class;
     }
     if (parameter && storage_class == SC_OVERLAY) {
-        post_error(2071, name);
+        trn_error(2071, name);
         return SC_STATIC;
     }
     if (!file_scope && function && storage_class == SC_STATIC) {
-        post_error(2072, name);
+        trn_error(2072, name);
         storage_class = SC_NONE;
     }
     if ((file_scope || function) && storage_class == SC_AUTO) {
-        post_error(2072, name);
+        trn_error(2072, name);
         storage_class = SC_NONE;
     }
     if (function && storage_class == SC_NONE)
@@ -102,12 +103,12 @@ bool s_check_redeclaration(const char *name, const symbol *prior, int32_t linkag
 {
     if ((linkage == LINK_EXTERNAL && prior->linkage == LINK_INTERNAL) ||
         (linkage == LINK_INTERNAL && prior->linkage == LINK_EXTERNAL)) {
-        post_error(1508, name);
+        trn_error(1508, name);
         return false;
     }
     if (linkage != LINK_NONE && linkage == prior->linkage)
         return true;
-    post_error(1505, name);
+    trn_error(1505, name);
     return false;
 }
 
@@ -118,12 +119,12 @@ void s_process_redeclaration(symbol *prior, typell *type)
         if (old->detail.count == 0)
             old->detail.count = type->detail.count;
         else if (type->detail.count != 0 && type->detail.count != old->detail.count)
-            post_error(1109, prior->name);
+            trn_error(1109, prior->name);
         type_free(type);
         return;
     }
     if (!are_types_compatible(old, type, true)) {
-        post_error(1109, prior->name);
+        trn_error(1109, prior->name);
         prior->type = type;
         type_free(old);
         return;
@@ -143,20 +144,20 @@ bool s_process_declaration(const char *name, const typell *type, int32_t *storag
 {
     bool function = is_type_function(type);
     if (function && *storage_class == SC_OVERLAY)
-        post_error(1506, name);
+        trn_error(1506, name);
     if (parameter && *storage_class == SC_EXTERN) {
-        post_error(1509, name);
+        trn_error(1509, name);
         *storage_class = default_local_storage_class == SC_OVERLAY ? SC_STATIC : default_local_storage_class;
     }
     if (!function && *storage_class == SC_OVERLAY && type->range == RANGE_NEAR)
-        post_error(1507, name);
+        trn_error(1507, name);
     if (parameter && type->memory == MEMORY_ROM) {
-        post_error(1173, name);
+        trn_error(1173, name);
         return false;
     }
     if (!file_scope && !function && type->memory == MEMORY_ROM && *storage_class != SC_STATIC &&
         *storage_class != SC_EXTERN) {
-        post_error(1174, name);
+        trn_error(1174, name);
         return false;
     }
     if (!file_scope && !parameter && *storage_class == SC_OVERLAY && s_current_function)
@@ -187,7 +188,7 @@ void s_process_function(symbol *sym, bool is_new, const char *file, int32_t line
         if (p->storage_class != SC_STATIC && p->storage_class != SC_OVERLAY)
             continue;
         if (!is_type_function(sym->type)) {
-            post_error(1175, sym->name);
+            trn_error(1175, sym->name);
             p->storage_class = SC_AUTO;
         } else {
             p->alias = s_declare_param_alias(sym, p->type, p->storage_class, number, file, line);
@@ -205,7 +206,7 @@ bool s_process_parameter(symbol *sym, bool in_prototype, const char *file, int32
         sParamFrameSize += ll_sizeof_type(sym->type);
         sym->frame_offset = -static_cast<int32_t>(sParamFrameSize) - static_cast<int32_t>(ll_get_frame_pointer_size());
         if (sParamFrameSize > MAX_FRAME_SIZE) {
-            post_error(1301);
+            trn_error(1301);
             return false;
         }
         return true;
@@ -297,7 +298,7 @@ symbol *trn_declare_sym(const char *name, typell *type, int32_t storage_class, b
     storage_class = s_process_sclass(name, storage_class, type, file_scope, parameter);
     bool function = is_type_function(type);
     if (!function && is_type_void(type)) {
-        post_error(1178);
+        trn_error(1178);
         type_free(type);
         type = type_copy(int_type);
     }
@@ -312,7 +313,7 @@ symbol *trn_declare_sym(const char *name, typell *type, int32_t storage_class, b
     }
     if (function && strcmp(name, "main") == 0 && linkage != LINK_INTERNAL &&
         !are_types_compatible(type, void_function_type, true))
-        post_error(2103);
+        trn_error(2103);
     if (!s_process_declaration(name, type, &storage_class, parameter, file_scope)) {
         type_free(type);
         return nullptr;
@@ -347,7 +348,7 @@ stmt *trnProcessInitializers(symbol *sym, initializer *init, int32_t line, const
 {
     const typell *type = sym->type;
     if (init && !is_type_struct_or_union(type) && !is_type_array(type) && !is_type_scalar(type)) {
-        post_error(1218);
+        trn_error(1218);
         init = nullptr;
     }
     bool file_scope = !sInFunctionFlag;
@@ -356,21 +357,23 @@ stmt *trnProcessInitializers(symbol *sym, initializer *init, int32_t line, const
             if (sym->storage_class == SC_NONE || sym->storage_class == SC_STATIC)
                 sym->is_tentative = true;
         } else if (sym->is_initialized) {
-            post_error(1504, sym->name);
+            trn_error(1504, sym->name);
             init = nullptr;
         } else {
             sym->is_initialized = true;
         }
     } else if (init && sym->storage_class == SC_EXTERN) {
-        post_error(1510, sym->name);
+        trn_error(1510, sym->name);
         init = nullptr;
     }
-    stmt *statements = init ? ll_process_initializers(sym, init, line, file) : nullptr;
+    stmt *statements = nullptr;
+    if (init)
+        trn_guard([&] { statements = ll_process_initializers(sym, init, line, file); });
     if (is_type_function(type) || sym->is_enum_constant || type->memory == MEMORY_ROM)
         return statements;
     int32_t storage_class = sym->storage_class;
     if (storage_class == SC_OVERLAY && !sInFunctionFlag) {
-        post_error(1155, sym->name);
+        trn_error(1155, sym->name);
         sym->storage_class = storage_class = SC_STATIC;
     }
     switch (storage_class) {
@@ -395,7 +398,7 @@ stmt *trnProcessInitializers(symbol *sym, initializer *init, int32_t line, const
             sym->frame_offset = static_cast<int32_t>(sStackFrameSize);
             sStackFrameSize += ll_sizeof_type(type);
             if (sStackFrameSize > MAX_FRAME_SIZE)
-                post_error(1300);
+                trn_error(1300);
         }
         break;
     default: break;
@@ -417,7 +420,7 @@ symbol *trnBeginFunction(const char *name, int32_t line, const char *file)
         sym->file = trn_strdup(file);
     }
     if (sym->is_defined)
-        post_error(1504, name);
+        trn_error(1504, name);
     sym->is_defined = true;
     s_current_function = sym;
     trn_begin_function_statements(sym, line, file);

@@ -9,12 +9,12 @@
 pcodell *trnIndir(pcodell *a, int32_t line, const char *file)
 {
     if (!is_type_pointer(a->type)) {
-        post_error(1130);
+        trn_error(1130);
         return a;
     }
     const typell *target = a->type->next;
     if (is_type_void(target)) {
-        post_error(1201);
+        trn_error(1201);
         return a;
     }
     return ll_indir(a, ll_sizeof_type(target), target->memory, target->range, line, file);
@@ -25,7 +25,7 @@ pcodell *trnReference(pcodell *a, int32_t line, const char *file)
     if (!s_is_lvalue(a))
         return a;
     if (isPcodellBitfield(a)) {
-        post_error(1200);
+        trn_error(1200);
         return a;
     }
     typell *pointer = a->type ? type_pointer_to(type_copy(a->type)) : nullptr;
@@ -40,7 +40,7 @@ pcodell *trnIndex(pcodell *a, pcodell *b, int32_t line, const char *file)
     bool ok = (is_type_pointer(a->type) && is_type_integer(b->type)) ||
               (is_type_integer(a->type) && is_type_pointer(b->type));
     if (!ok) {
-        post_error(1129);
+        trn_error(1129);
         return s_fail(a, b);
     }
     return trnIndir(trnAdd(a, b, true, line, file), line, file);
@@ -55,11 +55,11 @@ pcodell *s_step(pcodell *a, unsigned message, step_builder build, int32_t line, 
     if (!s_is_lvalue(a) || !a->type)
         return a;
     if (!is_type_scalar(a->type)) {
-        post_error(message);
+        trn_error(message);
         return a;
     }
     if (a->type->is_const) {
-        post_error(1102);
+        trn_error(1102);
         return a;
     }
     int32_t step = 1;
@@ -95,29 +95,29 @@ pcodell *trnMemberAccess(pcodell *value, const char *name, bool is_dot, int32_t 
 {
     if (is_type_pointer(value->type) || (!is_dot && value->type && value->type->kind == ARY)) {
         if (is_dot)
-            post_error(2062);
+            trn_error(2062);
         value = trnLvalueToRvalue(value);
         if (is_type_struct_or_union(value->type->next))
             value = trnIndir(value, line, file);
     } else if (!is_dot && is_type_struct_or_union(value->type)) {
-        post_error(2063);
+        trn_error(2063);
     }
     const typell *type = value->type;
     if (!is_type_struct_or_union(type) || !isPcodellIndirection(value)) {
-        post_error(1151);
+        trn_error(1151);
         return value;
     }
     const tag_record *tag = type->detail.tag;
     if (!tag->definition) {
-        post_error(1207, tag->name ? tag->name : "");
+        trn_error(1207, tag->name ? tag->name : "");
         return value;
     }
     const member_record *member = type_lookup_su_member(tag->definition, name);
     if (!member) {
         if (tag->name && strncmp(tag->name, "__tag_", 6) != 0)
-            post_error(1205, name, tag->name);
+            trn_error(1205, name, tag->name);
         else
-            post_error(1206, name);
+            trn_error(1206, name);
         return value;
     }
     return ll_member_access(value, member, line, file);
@@ -136,12 +136,13 @@ pcodell *trnCast(pcodell *value, typell *type, int32_t, const char *)
         return value;
     }
     if (!is_type_scalar(type) || !is_type_scalar(value->type)) {
-        post_error(1152);
+        trn_error(1152);
         type_free(type);
         return value;
     }
-    ll_can_cast(value->type, type, false);
-    return ll_cast(value, type);
+    if (!trn_guard([&] { value = ll_cast(value, type); }))
+        type_free(type);
+    return value;
 }
 
 pcodell *trnConstant(uint32_t code, uint32_t bits, int32_t line, const char *file)
@@ -157,7 +158,7 @@ pcodell *trnIdent(const char *name, bool ordinary, bool implicit_function_ok, in
         sym_declare_symbol(sym, true, line, file);
         trn_note_function(sym);
     } else if (!sym || sym->kind != VARIABLE) {
-        post_error(1105, name);
+        trn_error(1105, name);
         sym = void_symbol;
     }
     if (sym->is_enum_constant)
@@ -181,7 +182,7 @@ pcodell *trnSizeofExpression(pcodell *a, int32_t line, const char *file)
 {
     const typell *type = a->converted && a->type_before ? a->type_before : a->type;
     uint32_t size = 0;
-    if (type && !trn_check_illegal_tag_reference(type))
+    if (type && !trn_check_tag(type))
         size = ll_sizeof_type(type);
     pcodellFreeTree(a);
     return ll_new_unsigned_const(size, line, file);
@@ -190,7 +191,7 @@ pcodell *trnSizeofExpression(pcodell *a, int32_t line, const char *file)
 pcodell *trn_sizeof_type(typell *type, int32_t line, const char *file)
 {
     uint32_t size = 0;
-    if (type && !trn_check_illegal_tag_reference(type))
+    if (type && !trn_check_tag(type))
         size = ll_sizeof_type(type);
     type_free(type);
     return ll_new_unsigned_const(size, line, file);
@@ -202,7 +203,7 @@ pcodell *trnITTYPEExpression(typell *type, int32_t line, const char *file)
 {
     uint32_t code = CT_INT;
     if (type && (is_type_struct_or_union(type) || is_type_array(type))) {
-        post_error(1519);
+        trn_error(1519);
     } else if (is_type_pointer(type)) {
         code = ll_sizeof_type(type) == 3 ? CT_USHORTLONG : CT_UINT;
     } else if (is_type_arithmetic(type)) {

@@ -28,7 +28,7 @@ bool s_incomplete_target(const typell *pointer)
 {
     const typell *target = pointer->next;
     if (target && target->kind == SUE && !target->detail.tag->definition) {
-        post_error(1207, target->detail.tag->name ? target->detail.tag->name : "");
+        trn_error(1207, target->detail.tag->name ? target->detail.tag->name : "");
         return true;
     }
     return false;
@@ -38,7 +38,8 @@ pcodell *trn_convert(pcodell *tree, const typell *type)
 {
     if (!tree || !tree->type || are_types_compatible(tree->type, type, false))
         return tree;
-    return ll_cast(tree, type_copy(type));
+    trn_guard([&] { tree = ll_cast(tree, type_copy(type)); });
+    return tree;
 }
 
 pcodell *trn_integer_promotion(pcodell *a)
@@ -148,7 +149,7 @@ pcodell *trnAdd(pcodell *a, pcodell *b, bool scale, int32_t line, const char *fi
         std::swap(a, b);
     if (is_type_pointer(a->type)) {
         if (!is_type_integer(b->type)) {
-            post_error(1141);
+            trn_error(1141);
             return s_fail(a, b);
         }
         if (s_incomplete_target(a->type))
@@ -158,7 +159,7 @@ pcodell *trnAdd(pcodell *a, pcodell *b, bool scale, int32_t line, const char *fi
         b = s_pointer_offset(a->type, b, scale, line, file);
         return ll_add(a, b, line, file);
     }
-    post_error(1142);
+    trn_error(1142);
     return s_fail(a, b);
 }
 
@@ -180,7 +181,7 @@ pcodell *trnSub(pcodell *a, pcodell *b, int32_t line, const char *file)
         // One diagnostic names the fault; a second about integer operands
         // would only repeat it.
         if (!are_types_compatible(ta, tb, false) || ta->memory != tb->memory || ta->range != tb->range) {
-            post_error(1143);
+            trn_error(1143);
             return s_fail(a, b);
         }
         if (s_incomplete_target(a->type))
@@ -200,7 +201,7 @@ pcodell *trnSub(pcodell *a, pcodell *b, int32_t line, const char *file)
     }
     if (is_type_pointer(a->type)) {
         if (!is_type_integer(b->type)) {
-            post_error(1144);
+            trn_error(1144);
             return s_fail(a, b);
         }
         if (s_incomplete_target(a->type))
@@ -210,7 +211,7 @@ pcodell *trnSub(pcodell *a, pcodell *b, int32_t line, const char *file)
         b = s_pointer_offset(a->type, b, true, line, file);
         return ll_sub(a, b, line, file);
     }
-    post_error(1145);
+    trn_error(1145);
     return s_fail(a, b);
 }
 
@@ -222,7 +223,7 @@ static pcodell *s_binary(pcodell *a, pcodell *b, bool integer_only, unsigned mes
     bool ok = integer_only ? is_type_integer(a->type) && is_type_integer(b->type)
                            : is_type_arithmetic(a->type) && is_type_arithmetic(b->type);
     if (!ok) {
-        post_error(message);
+        trn_error(message);
         return s_fail(a, b);
     }
     trnUsualArithmeticConversions(&a, &b);
@@ -259,11 +260,11 @@ pcodell *s_shift_count(pcodell *count) { return trn_convert(count, unsigned_char
 static pcodell *s_shift(pcodell *a, pcodell *b, builder build, int32_t line, const char *file)
 {
     if (!is_type_integer(a->type) || !is_type_integer(b->type)) {
-        post_error(1136);
+        trn_error(1136);
         return s_fail(a, b);
     }
     if (isPcodellZero(b) && !a->type->is_volatile) {
-        post_error(2060);
+        trn_error(2060);
         return s_fail(a, b);
     }
     a = trn_integer_promotion(a);
@@ -282,14 +283,14 @@ pcodell *trnShiftRight(pcodell *a, pcodell *b, int32_t line, const char *file)
 pcodell *trnUnaryPlus(pcodell *a, int32_t, const char *)
 {
     if (!is_type_arithmetic(a->type))
-        post_error(1149);
+        trn_error(1149);
     return a;
 }
 
 pcodell *trnUnaryMinus(pcodell *a, int32_t line, const char *file)
 {
     if (!is_type_arithmetic(a->type)) {
-        post_error(1150);
+        trn_error(1150);
         return a;
     }
     if (is_pcodell_constant(a)) {
@@ -301,7 +302,7 @@ pcodell *trnUnaryMinus(pcodell *a, int32_t line, const char *file)
         return a;
     }
     if (is_type_integer(a->type) && !is_type_signed(a->type))
-        post_error(2059);
+        trn_error(2059);
     pcodell *minus_one = is_type_float(a->type) ? ll_new_float_const(-1.0f, line, file)
                                                 : trn_convert(ll_new_signed_const(-1, line, file), a->type);
     return ll_mul(a, minus_one, line, file);
@@ -310,7 +311,7 @@ pcodell *trnUnaryMinus(pcodell *a, int32_t line, const char *file)
 pcodell *trnBitwiseNot(pcodell *a, int32_t line, const char *file)
 {
     if (!is_type_integer(a->type)) {
-        post_error(1140);
+        trn_error(1140);
         return a;
     }
     return ll_bitwise_not(a, line, file);

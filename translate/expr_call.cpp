@@ -62,7 +62,7 @@ int s_argument_fits(const typell *param, const pcodell *value)
     if (is_type_pointer(param) && is_type_pointer(from)) {
         int verdict = s_pointer_assignable(param, from);
         if (verdict == 2)
-            post_error(2066);
+            trn_error(2066);
         return verdict ? 1 : 2;
     }
     if (is_type_pointer(param) && isPcodellZero(value))
@@ -79,16 +79,16 @@ void trn_call(pcodell *callee, int32_t, const char *)
     call_context call = {};
     const typell *type = callee->type;
     if (!is_type_pointer(type) || !is_type_function(type->next)) {
-        post_error(1202);
+        trn_error(1202);
         pcodellFreeTree(callee);
         s_calls.push_back(call);
         return;
     }
     const typell *function = type->next;
     if (!(function->flags & TF_PROTOTYPED))
-        post_error(2058);
+        trn_error(2058);
     typell *result = type_function_return_type(function);
-    bool incomplete = trn_check_illegal_tag_reference(result);
+    bool incomplete = trn_check_tag(result);
     type_free(result);
     if (incomplete) {
         pcodellFreeTree(callee);
@@ -118,7 +118,7 @@ void trnArg(pcodell *value, int32_t line, const char *file)
     param_entry *param = call.next_param;
     if (!param) {
         if (call.prototyped && !call.variadic) {
-            post_error(1204);
+            trn_error(1204);
             pcodellFreeTree(value);
             return;
         }
@@ -127,7 +127,7 @@ void trnArg(pcodell *value, int32_t line, const char *file)
         else
             value = trn_integer_promotion(value);
         if (!value->type || ll_sizeof_type(value->type) == 0) {
-            post_error(1146, call.number);
+            trn_error(1146, call.number);
             pcodellFreeTree(value);
             return;
         }
@@ -137,12 +137,12 @@ void trnArg(pcodell *value, int32_t line, const char *file)
     call.next_param = param->next;
     int verdict = value->type ? s_argument_fits(param->type, value) : 0;
     if (verdict == 0 || ll_sizeof_type(value->type) == 0) {
-        post_error(1146, call.number);
+        trn_error(1146, call.number);
         pcodellFreeTree(value);
         return;
     }
     if (verdict == 2)
-        post_error(2054);
+        trn_error(2054);
     if (is_type_scalar(param->type)) {
         typell *target = type_copy(param->type);
         target->is_const = target->is_volatile = 0;
@@ -158,6 +158,15 @@ void trnArg(pcodell *value, int32_t line, const char *file)
     s_append(call, ll_arg(value, false, line, file));
 }
 
+void trn_drop_calls()
+{
+    for (call_context &call : s_calls) {
+        pcodellFreeTree(call.callee);
+        pcodellFreeTree(call.first);
+    }
+    s_calls.clear();
+}
+
 pcodell *trn_end_call(int32_t line, const char *file)
 {
     VX_ASSERT(!s_calls.empty());
@@ -168,7 +177,7 @@ pcodell *trn_end_call(int32_t line, const char *file)
         return ll_new_signed_const(0, line, file);
     }
     if (call.prototyped && call.next_param)
-        post_error(1203);
+        trn_error(1203);
     s_append(call, ll_nop_statement(line, file));
     return ll_call(call.callee, call.first, line, file);
 }
@@ -271,15 +280,15 @@ pcodell *s_build(pcodehl *e)
         if (!a)
             return nullptr;
         trn_at(e);
-        typell *type = trnResolveType(e->type, file, line);
+        typell *type = trn_resolve_type(e->type, file, line);
         return type ? trnCast(a, type, line, file) : a;
     }
     case H_SIZEOFEXPR: {
         pcodell *a = s_build(e->left);
         return a ? trnSizeofExpression(a, line, file) : nullptr;
     }
-    case H_SIZEOFTYPE: return trn_sizeof_type(trnResolveType(e->type, file, line), line, file);
-    case H_ITTYPE: return trnITTYPEExpression(trnResolveType(e->type, file, line), line, file);
+    case H_SIZEOFTYPE: return trn_sizeof_type(trn_resolve_type(e->type, file, line), line, file);
+    case H_ITTYPE: return trnITTYPEExpression(trn_resolve_type(e->type, file, line), line, file);
     case H_COND: {
         if (!e->right || e->right->kind != H_CONDSEP)
             _assert("conditional branches", __FILE__, __LINE__);
@@ -309,7 +318,7 @@ pcodell *s_build(pcodehl *e)
         return trn_end_call(line, file);
     }
     default:
-        post_error(100, "unhandled opcode in constant expression");
+        trn_error(100, "unhandled opcode in constant expression");
         return nullptr;
     }
 }

@@ -16,9 +16,9 @@ bool s_compare_operands(pcodell **a, pcodell **b, bool equality)
     const typell *ta = (*a)->type, *tb = (*b)->type;
     if (is_type_arithmetic(ta) && is_type_arithmetic(tb)) {
         if (equality && (is_type_float(ta) || is_type_float(tb)))
-            post_error(3000);
+            trn_error(3000);
         if (is_type_integer(ta) && is_type_integer(tb) && is_type_signed(ta) != is_type_signed(tb))
-            post_error(3002);
+            trn_error(3002);
         trnUsualArithmeticConversions(a, b);
         return true;
     }
@@ -36,7 +36,7 @@ bool s_compare_operands(pcodell **a, pcodell **b, bool equality)
         *a = trn_convert(*a, tb);
         return true;
     }
-    post_error(1128);
+    trn_error(1128);
     return false;
 }
 
@@ -103,7 +103,7 @@ pcodell *trnGreaterThanEqual(pcodell *a, pcodell *b, int32_t line, const char *f
 pcodell *trnLogicalNot(pcodell *a, int32_t line, const char *file)
 {
     if (!is_type_scalar(a->type)) {
-        post_error(1122);
+        trn_error(1122);
         return a;
     }
     return ll_logical_not(a, line, file);
@@ -114,7 +114,7 @@ pcodell *trnTest(pcodell *a, int32_t line, const char *file) { return ll_test(a,
 pcodell *trn_logical_or(pcodell *a, pcodell *b, int32_t line, const char *file)
 {
     if (!is_type_scalar(a->type) || !is_type_scalar(b->type)) {
-        post_error(1123);
+        trn_error(1123);
         return s_fail(a, b);
     }
     return ll_logical_or(a, b, line, file);
@@ -123,7 +123,7 @@ pcodell *trn_logical_or(pcodell *a, pcodell *b, int32_t line, const char *file)
 pcodell *trnLogicalAnd(pcodell *a, pcodell *b, int32_t line, const char *file)
 {
     if (!is_type_scalar(a->type) || !is_type_scalar(b->type)) {
-        post_error(1124);
+        trn_error(1124);
         return s_fail(a, b);
     }
     return ll_logical_and(a, b, line, file);
@@ -132,7 +132,7 @@ pcodell *trnLogicalAnd(pcodell *a, pcodell *b, int32_t line, const char *file)
 pcodell *trnConditional(pcodell *c, pcodell *a, pcodell *b, int32_t line, const char *file)
 {
     if (!is_type_scalar(c->type)) {
-        post_error(1121);
+        trn_error(1121);
         pcodellFreeTree(c);
         return s_fail(a, b);
     }
@@ -153,7 +153,7 @@ pcodell *trnConditional(pcodell *c, pcodell *a, pcodell *b, int32_t line, const 
     else
         ok = false;
     if (!ok) {
-        post_error(1127);
+        trn_error(1127);
         pcodellFreeTree(c);
         return s_fail(a, b);
     }
@@ -175,7 +175,7 @@ bool s_is_lvalue(const pcodell *a)
 pcodell *trnConfirmLval(pcodell *a)
 {
     if (!s_is_lvalue(a))
-        post_error(1101);
+        trn_error(1101);
     return a;
 }
 
@@ -199,7 +199,7 @@ bool trn_can_assign(const typell *type, const pcodell *value, bool check)
 {
     const typell *from = value->type;
     if (check && type->is_const) {
-        post_error(1102);
+        trn_error(1102);
         return false;
     }
     if (is_type_arithmetic(type) && is_type_arithmetic(from))
@@ -209,13 +209,13 @@ bool trn_can_assign(const typell *type, const pcodell *value, bool check)
     if (is_type_pointer(type) && is_type_pointer(from)) {
         int verdict = s_pointer_assignable(type, from);
         if (verdict == 2)
-            post_error(2066);
+            trn_error(2066);
         if (verdict)
             return true;
     }
     if (is_type_pointer(type) && isPcodellZero(value))
         return true;
-    post_error(1131);
+    trn_error(1131);
     return false;
 }
 
@@ -231,7 +231,7 @@ pcodell *trnAssign(pcodell *lvalue, pcodell *value, bool check, int32_t line, co
     if (!s_is_lvalue(lvalue) || !lvalue->type)
         return s_fail(lvalue, value);
     if (is_type_array(lvalue->type)) {
-        post_error(1153);
+        trn_error(1153);
         return s_fail(lvalue, value);
     }
     if (!trn_can_assign(lvalue->type, value, check))
@@ -253,7 +253,7 @@ bool s_compound_target(pcodell *lvalue)
     if (!s_is_lvalue(lvalue) || !lvalue->type)
         return false;
     if (lvalue->type->is_const) {
-        post_error(1102);
+        trn_error(1102);
         return false;
     }
     return true;
@@ -267,7 +267,7 @@ pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message,
     bool ok = integer_only ? is_type_integer(a->type) && is_type_integer(b->type)
                            : is_type_arithmetic(a->type) && is_type_arithmetic(b->type);
     if (!ok) {
-        post_error(message);
+        trn_error(message);
         return s_fail(a, b);
     }
     typell *target = s_unqualified(a->type);
@@ -282,7 +282,7 @@ pcodell *s_pointer_step_assign(pcodell *a, pcodell *b, bool add, int32_t line, c
         return s_fail(a, b);
     if (is_type_pointer(a->type)) {
         if (!is_type_integer(b->type)) {
-            post_error(add ? 1141 : 1132);
+            trn_error(add ? 1141 : 1132);
             return s_fail(a, b);
         }
         if (s_incomplete_target(a->type))
@@ -291,7 +291,7 @@ pcodell *s_pointer_step_assign(pcodell *a, pcodell *b, bool add, int32_t line, c
         return add ? ll_add_assign(a, b, line, file) : ll_sub_assign(a, b, line, file);
     }
     if (!is_type_arithmetic(a->type) || !is_type_arithmetic(b->type)) {
-        post_error(add ? 1142 : 1133);
+        trn_error(add ? 1142 : 1133);
         return s_fail(a, b);
     }
     typell *target = s_unqualified(a->type);
@@ -305,7 +305,7 @@ pcodell *s_shift_assign(pcodell *a, pcodell *b, assign_builder build, int32_t li
     if (!s_compound_target(a))
         return s_fail(a, b);
     if (!is_type_integer(a->type) || !is_type_integer(b->type)) {
-        post_error(1136);
+        trn_error(1136);
         return s_fail(a, b);
     }
     return build(a, s_shift_count(b), line, file);

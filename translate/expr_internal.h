@@ -1,6 +1,7 @@
 // Helpers shared by the expression sources.
 #pragma once
 #include "driver/options.h"
+#include "translate/guard.h"
 #include "translate/translate.h"
 
 // Frees `b` and gives back `a`: what a failed check yields.

@@ -128,7 +128,7 @@ stmt *trnFunction(symbol *function, stmt *declarations, stmt *body, int32_t line
     list = stmtAppend(list, s_label(sReturnLabel, end_line, end_file));
     list = stmtAppend(list, s_one(ll_function_end(function, frame, params, return_size, end_line, end_file)));
     for (symbol *label : sLabelForwardReferenceList)
-        post_error(1111, label->name, function->name);
+        trn_error(1111, label->name, function->name);
     sLabelForwardReferenceList.clear();
     trn_end_function_declarations();
     return list;
@@ -139,11 +139,11 @@ stmt *trnReturnStatement(pcodell *value, int32_t line, const char *file)
     const typell *want = sReturnType;
     if (!value) {
         if (want && !is_type_void(want))
-            post_error(2053);
+            trn_error(2053);
         return s_jump(sReturnLabel, line, file);
     }
     if (!want || is_type_void(want)) {
-        post_error(2052);
+        trn_error(2052);
         pcodellFreeTree(value);
         return s_jump(sReturnLabel, line, file);
     }
@@ -154,15 +154,15 @@ stmt *trnReturnStatement(pcodell *value, int32_t line, const char *file)
         ok = are_types_compatible(want, from, false);
     } else if (is_type_pointer(want) && is_type_pointer(from)) {
         if (!s_pointer_assignable(want, from))
-            post_error(2054);
+            trn_error(2054);
     } else if (is_type_pointer(want) && isPcodellZero(value)) {
     } else if (is_type_scalar(want) && is_type_scalar(from) && !is_type_float(want) && !is_type_float(from)) {
-        post_error(2054);
+        trn_error(2054);
     } else {
         ok = false;
     }
     if (!ok) {
-        post_error(1116);
+        trn_error(1116);
         pcodellFreeTree(value);
         return s_jump(sReturnLabel, line, file);
     }
@@ -182,7 +182,7 @@ stmt *trnNop(int32_t line, const char *file) { return s_one(ll_nop_statement(lin
 stmt *trnIfStatement(pcodell *condition, stmt *then, int32_t line, const char *file)
 {
     if (!is_type_scalar(condition->type)) {
-        post_error(1117);
+        trn_error(1117);
         pcodellFreeTree(condition);
         return then;
     }
@@ -204,7 +204,7 @@ stmt *trnIfStatement(pcodell *condition, stmt *then, int32_t line, const char *f
 stmt *trnIfElseStatement(pcodell *condition, stmt *then, stmt *otherwise, int32_t line, const char *file)
 {
     if (!is_type_scalar(condition->type)) {
-        post_error(1117);
+        trn_error(1117);
         pcodellFreeTree(condition);
         stmtFreeList(otherwise);
         return then;
@@ -215,7 +215,7 @@ stmt *trnIfElseStatement(pcodell *condition, stmt *then, stmt *otherwise, int32_
     stmt *list;
     if (s_constant_truth(condition, &value)) {
         pcodellFreeTree(condition);
-        post_error(value ? 2056 : 2055);
+        trn_error(value ? 2056 : 2055);
         list = value ? nullptr : s_jump(other, line, file);
     } else {
         list = s_one(ll_if_statement(ll_logical_not(condition, line, file), other, line, file));
@@ -249,7 +249,7 @@ stmt *trnWhileStatement(pcodell *condition, stmt *body, symbol *continue_label, 
 {
     s_leave_loop();
     if (!is_type_scalar(condition->type)) {
-        post_error(1118);
+        trn_error(1118);
         pcodellFreeTree(condition);
         return body;
     }
@@ -265,7 +265,7 @@ stmt *trnDoWhileStatement(stmt *body, pcodell *condition, symbol *continue_label
 {
     s_leave_loop();
     if (!is_type_scalar(condition->type)) {
-        post_error(1119);
+        trn_error(1119);
         pcodellFreeTree(condition);
         return body;
     }
@@ -287,7 +287,7 @@ stmt *trnForStatement(pcodell *init, pcodell *condition, pcodell *step, stmt *bo
 {
     s_leave_loop();
     if (condition && !is_type_scalar(condition->type)) {
-        post_error(1120);
+        trn_error(1120);
         pcodellFreeTree(init);
         pcodellFreeTree(condition);
         pcodellFreeTree(step);
@@ -309,7 +309,7 @@ stmt *trnForStatement(pcodell *init, pcodell *condition, pcodell *step, stmt *bo
 stmt *trnBreakStatement(int32_t line, const char *file)
 {
     if (sBreakStack.empty()) {
-        post_error(1125);
+        trn_error(1125);
         return trnNop(line, file);
     }
     return s_jump(sBreakStack.back(), line, file);
@@ -318,7 +318,7 @@ stmt *trnBreakStatement(int32_t line, const char *file)
 stmt *trnContinueStatement(int32_t line, const char *file)
 {
     if (sContinueStack.empty()) {
-        post_error(1126);
+        trn_error(1126);
         return trnNop(line, file);
     }
     return s_jump(sContinueStack.back(), line, file);
@@ -329,7 +329,7 @@ void trnSwitchStatementBegin(pcodell **control, int32_t line, const char *file)
     case_table *table = new case_table{};
     s_all_switches.push_back(table);
     if (!is_type_integer((*control)->type)) {
-        post_error(1112);
+        trn_error(1112);
         pcodellFreeTree(*control);
         *control = ll_new_signed_const(0, line, file);
     }
@@ -344,12 +344,12 @@ void trnSwitchStatementBegin(pcodell **control, int32_t line, const char *file)
 stmt *trnCaseStatement(pcodell *value, stmt *statement, int32_t line, const char *file)
 {
     if (!is_pcodell_constant(value) || value->constant.type == CT_FLOAT) {
-        post_error(1113);
+        trn_error(1113);
         pcodellFreeTree(value);
         return statement;
     }
     if (!sSwitchStack) {
-        post_error(1114);
+        trn_error(1114);
         pcodellFreeTree(value);
         return statement;
     }
@@ -360,7 +360,7 @@ stmt *trnCaseStatement(pcodell *value, stmt *statement, int32_t line, const char
     pcodellFreeTree(value);
     for (const case_entry *e = sSwitchStack->cases; e; e = e->next)
         if (e->value == v) {
-            post_error(1515, static_cast<long>(v));
+            trn_error(1515, static_cast<long>(v));
             return statement;
         }
     char prefix[40];
@@ -373,11 +373,11 @@ stmt *trnCaseStatement(pcodell *value, stmt *statement, int32_t line, const char
 stmt *trnDefaultStatement(stmt *statement, int32_t line, const char *file)
 {
     if (!sSwitchStack) {
-        post_error(1159);
+        trn_error(1159);
         return statement;
     }
     if (sSwitchStack->default_label) {
-        post_error(1115);
+        trn_error(1115);
         return statement;
     }
     sSwitchStack->default_label = sGetInternalLabel("default");
@@ -411,7 +411,7 @@ stmt *trnLabel(const char *name, stmt *statement, int32_t line, const char *file
     if (!label) {
         label = sym_create_label(name);
     } else if (!s_forward(label)) {
-        post_error(1512, name);
+        trn_error(1512, name);
         return statement;
     } else {
         s_resolve_forward(label);
@@ -422,7 +422,7 @@ stmt *trnLabel(const char *name, stmt *statement, int32_t line, const char *file
 stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, int32_t line, const char *file)
 {
     if (sym_lookup_label(name)) {
-        post_error(1512, name);
+        trn_error(1512, name);
         pcodellFreeTree(value);
         return statement;
     }

@@ -143,6 +143,8 @@ pcodell *trnITTYPEExpression(typell *type, TRN_POS);
 void trn_call(pcodell *callee, TRN_POS);
 void trnArg(pcodell *value, TRN_POS);
 pcodell *trn_end_call(TRN_POS);
+// Releases the calls left open by an aborted walk.
+void trn_drop_calls();
 
 pcodell *s_build_constant_expression(pcodehl *expression);
 pcodell *s_constant_expression(pcodehl *expression);
@@ -174,6 +176,9 @@ pcodell *trnStringLiteral(const char *text, uint32_t length, TRN_POS);
 stmt *trnPostProcess(stmt *list);
 symbol *sGetInternalLabel(const char *prefix);
 void trn_reset_statements();
+
+typell *trn_resolve_type(const typehl *specifiers, const char *file, int32_t line);
+bool trn_check_tag(const typell *type);
 
 // The walk.
 void trnFlattenAST(pcodehl *root);

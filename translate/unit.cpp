@@ -68,7 +68,7 @@ void sMarkFunctionAsInterrupt(symbol *function, const pragma_record *pragma, int
         } else {
             symbol *sym = sym_lookup_sym(e->name, LOOKUP_ALL);
             if (!sym || sym->kind != VARIABLE) {
-                post_error(1210, e->name);
+                trn_error(1210, e->name);
                 delete element;
                 continue;
             }
@@ -86,7 +86,7 @@ void sMarkFunctionAsInterrupt(symbol *function, const pragma_record *pragma, int
 void s_interrupt_pragma(const pragma_record *pragma, int32_t line, const char *file)
 {
     if (trnInFunction()) {
-        post_error(1208);
+        trn_error(1208);
         return;
     }
     const char *name = pragma->function_name ? pragma->function_name : "";
@@ -94,18 +94,18 @@ void s_interrupt_pragma(const pragma_record *pragma, int32_t line, const char *f
     if (!function)
         function = trn_declare_sym(name, type_copy(void_function_type), SC_NONE, false, false, file, line);
     if (!function || function->kind != VARIABLE || !is_type_function(function->type)) {
-        post_error(1106, name);
+        trn_error(1106, name);
         return;
     }
     typell *result = type_function_return_type(function->type);
     bool returns = !is_type_void(result);
     type_free(result);
     if (returns) {
-        post_error(1108);
+        trn_error(1108);
         return;
     }
     if (function->type->detail.params) {
-        post_error(1107);
+        trn_error(1107);
         return;
     }
     sMarkFunctionAsInterrupt(function, pragma, line, file);
@@ -121,10 +121,13 @@ stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
         return trnNop(line, file);
     case PRAGMA_CONFIG:
         if (trnInFunction())
-            post_error(1222);
+            trn_error(1222);
         return trnNop(line, file);
-    default:
-        return stmtCreate(ll_pragma(pragma, line, file));
+    default: {
+        pcodell *tree = nullptr;
+        trn_guard([&] { tree = ll_pragma(pragma, line, file); });
+        return tree ? stmtCreate(tree) : nullptr;
+    }
     }
 }
 
@@ -154,18 +157,18 @@ stmt *trnPostProcess(stmt *list)
 {
     for (interrupt_record *r = sInterruptTable; r; r = r->next) {
         if (!r->function->is_defined)
-            post_error(1211, r->function->name);
+            trn_error(1211, r->function->name);
         else
             r->function->interrupt = r;
     }
     for (symbol *f : trn_static_functions()) {
         bool referenced = f->ref_count > 0;
         if (referenced && !f->is_defined)
-            post_error(1212, f->name);
+            trn_error(1212, f->name);
         else if (!referenced && f->is_defined)
-            post_error(2065, f->name);
+            trn_error(2065, f->name);
         else if (!referenced && !f->is_defined)
-            post_error(2064, f->name);
+            trn_error(2064, f->name);
     }
     for (symbol *f : trn_non_static_functions()) {
         if (f->is_defined || !is_type_function(f->type))
@@ -175,7 +178,8 @@ stmt *trnPostProcess(stmt *list)
                 p->alias->storage_class = SC_EXTERN;
     }
     if (!sStringLiteralTable.empty()) {
-        symbol *change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0);
+        symbol *change = nullptr;
+        trn_guard([&] { change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0); });
         pcodell *tree = pcodell_create(I_SECTION, nullptr, nullptr, 0, nullptr);
         tree->sym = change;
         list = stmtAppend(list, stmtCreate(tree));

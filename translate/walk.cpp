@@ -1,5 +1,6 @@
 // The walk over the syntax tree: the tree is flattened into its pre-order
 // token stream and parsed by the tree grammar, whose actions translate.
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "driver/diag.h"
 #include "driver/options.h"
 #include "support/position.h"
+#include "translate/guard.h"
 #include "translate/translate.h"
 #include "translate/walk_grammar.h"
 
@@ -47,12 +49,41 @@ struct work {
 } // namespace
 
 stmt *zz_result;
+bool trn_abort_pending;
+
+void trn_error(unsigned number, ...)
+{
+    if (trn_abort_pending)
+        return;
+    va_list args;
+    va_start(args, number);
+    try {
+        vpost_error(number, args);
+    } catch (const compile_abort &) {
+        trn_abort_pending = true;
+    }
+    va_end(args);
+}
+
+typell *trn_resolve_type(const typehl *specifiers, const char *file, int32_t line)
+{
+    typell *type = nullptr;
+    trn_guard([&] { type = trnResolveType(specifiers, file, line); });
+    return type;
+}
+
+bool trn_check_tag(const typell *type)
+{
+    bool incomplete = true;
+    trn_guard([&] { incomplete = trn_check_illegal_tag_reference(type); });
+    return incomplete;
+}
 
 // The parser's own failures: a stack that outgrew its limit, or a token
 // stream that no rule matches, which a well-formed tree never produces.
 void zzerror(const char *message)
 {
-    post_error(100, strcmp(message, "memory exhausted") == 0 ? "yacc stack overflow" : message);
+    trn_error(100, strcmp(message, "memory exhausted") == 0 ? "yacc stack overflow" : message);
 }
 
 void trn_at(const pcodehl *node)
@@ -108,6 +139,8 @@ int zzlex()
         s_started = true;
         sym_enter_file(_source_file_name ? _source_file_name : yyfilename);
     }
+    if (trn_abort_pending)
+        return ZZ_ABORT;
     if (s_next >= s_stream.size())
         return -1;
     const flat_token &t = s_stream[s_next++];
@@ -129,11 +162,19 @@ stmt *trnTranslateAST(pcodehl *root)
     if (debug_trans_flag)
         hl_print_ast(root);
     zz_result = nullptr;
+    trn_abort_pending = false;
     trnFlattenAST(root);
     if (!s_stream.empty())
         zzparse();
     s_stream.clear();
     s_stream.shrink_to_fit();
+    if (trn_abort_pending) {
+        trn_abort_pending = false;
+        trn_drop_calls();
+        stmtFreeList(zz_result);
+        zz_result = nullptr;
+        throw compile_abort{};
+    }
     if (debug_code_gen_flag && get_error_count() == 0)
         for (const stmt *s = zz_result; s; s = s->next)
             pcodell_dbg_dump_tree(s->tree);

@@ -55,11 +55,16 @@ static stmt *s_expression_statement(pcodell *tree)
 %token <node> H_SIZEOFTYPE 1066 H_CAST 1067 H_STMTLST 1068 H_LABEL 1069 H_CSTMT 1070 H_DECL 1071
 %token <node> H_DECLLST 1072 H_FUNCT 1073 H_DEF 1074 H_DEFLST 1075 H_ARG 1076 H_ILIST 1077
 %token <node> H_PRAGMA 1078 H_ENUM_LABEL 1079 H_ITTYPE 1080 LIST_END 1081 ABSENT 1082
+%token <node> ABORT 1083
 
 %type <list> deflst external function decls_opt decllst decl stmts_opt stmtlst stmt cstmt
 %type <init> init ilist
 %type <tree> expr lexpr opt_expr
 %type <sym> fhead
+
+%destructor { pcodellFreeTree($$); } <tree>
+%destructor { stmtFreeList($$); } <list>
+%destructor { ll_initializer_free($$); } <init>
 
 %%
 
@@ -92,7 +97,7 @@ fhead
     : H_DECL H_IDENT H_NOP              {
                                             AT($1);
                                             trn_collect_head_parameters(true);
-                                            typell *type = trnResolveType($1->type, $1->file, $1->line);
+                                            typell *type = trn_resolve_type($1->type, $1->file, $1->line);
                                             trn_collect_head_parameters(false);
                                             AT($1);
                                             if (type && is_type_function(type))
@@ -120,8 +125,8 @@ decl
     : H_DECL H_IDENT                    {
                                             AT($1);
                                             $<sym>$ = nullptr;
-                                            typell *type = trnResolveType($1->type, $1->file, $1->line);
-                                            if (type && trn_check_illegal_tag_reference(type)) {
+                                            typell *type = trn_resolve_type($1->type, $1->file, $1->line);
+                                            if (type && trn_check_tag(type)) {
                                                 type_free(type);
                                             } else if (type) {
                                                 $<sym>$ = trn_declare_sym($2->name, type, trnResolveSclass($1->type),
@@ -137,7 +142,7 @@ decl
                                         }
     | H_DECL H_NOP                      {
                                             AT($1);
-                                            typell *type = trnResolveType($1->type, $1->file, $1->line);
+                                            typell *type = trn_resolve_type($1->type, $1->file, $1->line);
                                             if (type)
                                                 trnDeclareType(type);
                                         }
@@ -279,17 +284,17 @@ lexpr
     | H_MEMBER lexpr                    { AT($1); $$ = trnMemberAccess($2, $1->name, $1->flag == 0, P($1)); }
     | H_CAST expr                       {
                                             AT($1);
-                                            typell *type = trnResolveType($1->type, $1->file, $1->line);
+                                            typell *type = trn_resolve_type($1->type, $1->file, $1->line);
                                             $$ = type ? trnCast($2, type, P($1)) : $2;
                                         }
     | H_SIZEOFEXPR lexpr                { AT($1); $$ = trnSizeofExpression($2, P($1)); }
     | H_SIZEOFTYPE                      {
                                             AT($1);
-                                            $$ = trn_sizeof_type(trnResolveType($1->type, $1->file, $1->line), P($1));
+                                            $$ = trn_sizeof_type(trn_resolve_type($1->type, $1->file, $1->line), P($1));
                                         }
     | H_ITTYPE                          {
                                             AT($1);
-                                            $$ = trnITTYPEExpression(trnResolveType($1->type, $1->file, $1->line),
+                                            $$ = trnITTYPEExpression(trn_resolve_type($1->type, $1->file, $1->line),
                                                                      P($1));
                                         }
     | H_CALL callee ABSENT              { AT($1); $$ = trn_end_call(P($1)); }
