@@ -233,12 +233,19 @@ pcodell *ll_cast(pcodell *tree, typell *type)
         pcodell_set_type(tree, type);
         return tree;
     }
-    if (is_type_pointer(from) && is_type_float(type))
-        post_error(1514);
-    if (is_type_pointer(from) && is_type_pointer(type)) {
-        uint32_t from_size = ll_sizeof_type(from), to_size = ll_sizeof_type(type);
-        if ((from_size != 2 && from_size != 3) || (to_size != 2 && to_size != 3))
-            post_error(100, "invalid pointer size detected");
+    // The operands are released when a diagnostic ends the compilation.
+    try {
+        if (is_type_pointer(from) && is_type_float(type))
+            post_error(1514);
+        if (is_type_pointer(from) && is_type_pointer(type)) {
+            uint32_t from_size = ll_sizeof_type(from), to_size = ll_sizeof_type(type);
+            if ((from_size != 2 && from_size != 3) || (to_size != 2 && to_size != 3))
+                post_error(100, "invalid pointer size detected");
+        }
+    } catch (...) {
+        pcodellFreeTree(tree);
+        type_free(type);
+        throw;
     }
     if (is_pcodell_constant(tree)) {
         do_convert_constant_type(&tree->constant, type_constant_code(type));

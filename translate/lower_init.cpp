@@ -48,8 +48,9 @@ symbol *s_string_initializer(const initializer *init)
     return init->value ? s_string_symbol_of(init->value) : nullptr;
 }
 
-// Resolves an address expression into symbol plus offset.
-bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offset)
+// Resolves an address expression into symbol plus offset; `exact` is
+// cleared when a part of the offset is not an integer constant.
+bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offset, bool *exact)
 {
     if (!tree)
         return false;
@@ -60,10 +61,10 @@ bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offs
         return true;
     }
     if (is_opcode_cast(tree->opcode))
-        return s_resolve_constant_address(tree->left, sym, offset);
+        return s_resolve_constant_address(tree->left, sym, offset, exact);
     if (tree->opcode >= I_MEMBERRAM8 && tree->opcode <= I_MEMBERROM24) {
         *offset += tree->member.offset;
-        return s_resolve_constant_address(tree->left, sym, offset);
+        return s_resolve_constant_address(tree->left, sym, offset, exact);
     }
     bool is_add = tree->opcode >= I_cop8 && tree->opcode <= I_copF && tree->cop == B_ADD;
     bool is_sub = tree->opcode == I_SUB8 || tree->opcode == I_SUB16 || tree->opcode == I_SUB24;
@@ -73,7 +74,7 @@ bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offs
     const pcodell *distance = tree->right;
     if (is_add && !is_type_pointer(address->type) && is_type_pointer(distance->type))
         std::swap(address, distance);
-    if (!s_resolve_constant_address(address, sym, offset))
+    if (!s_resolve_constant_address(address, sym, offset, exact))
         return false;
     if (is_pcodell_constant(distance) && distance->constant.type != CT_FLOAT) {
         int64_t value = is_signed_type(distance->constant.type)
@@ -81,7 +82,7 @@ bool s_resolve_constant_address(const pcodell *tree, symbol **sym, int64_t *offs
                             : get_unsigned_constant_value(distance->constant.type, distance->constant.value);
         *offset += is_sub ? -value : value;
     } else {
-        post_error(1219);
+        *exact = false;
     }
     return true;
 }
@@ -142,6 +143,8 @@ void s_initialize_scalar(init_walk &walk, const typell *type, const initializer 
     uint32_t size = ll_sizeof_type(type);
     symbol *sym = nullptr;
     int64_t address_offset = 0;
+    bool exact = true;
+    unsigned diagnostic = 0;
     if (is_pcodell_constant(value)) {
         uint32_t bits = value->constant.value;
         if (bitfield) {
@@ -151,7 +154,7 @@ void s_initialize_scalar(init_walk &walk, const typell *type, const initializer 
             for (uint32_t i = 0; i < size; ++i)
                 walk.bytes[offset + i].value = static_cast<uint8_t>(bits >> (8 * i));
         }
-    } else if (!bitfield && s_resolve_constant_address(value, &sym, &address_offset)) {
+    } else if (!bitfield && s_resolve_constant_address(value, &sym, &address_offset, &exact)) {
         const pcodell *address = value;
         while (is_opcode_cast(address->opcode))
             address = address->left;
@@ -163,10 +166,15 @@ void s_initialize_scalar(init_walk &walk, const typell *type, const initializer 
             slot.offset = static_cast<int32_t>(address_offset);
             slot.byte_index = i;
         }
+        if (!exact)
+            diagnostic = 1219;
     } else {
-        post_error(1214);
+        diagnostic = 1214;
     }
+    // The diagnostic may end the compilation, so the value goes first.
     pcodellFreeTree(value);
+    if (diagnostic)
+        post_error(diagnostic);
 }
 
 void s_initialize_member(init_walk &walk, const member_record *member, const initializer *init, uint32_t offset)

@@ -47,16 +47,6 @@ typell *s_function_returning(typell *return_type)
     return level;
 }
 
-void s_free_params(param_entry *param)
-{
-    while (param) {
-        param_entry *next = param->next;
-        type_free(param->type);
-        free(param);
-        param = next;
-    }
-}
-
 param_entry *s_copy_params(const param_entry *param)
 {
     param_entry *head = nullptr;
@@ -225,7 +215,7 @@ void type_free(typell *type)
     while (type) {
         typell *next = type->next;
         if (type->kind == FCN)
-            s_free_params(type->detail.params);
+            param_list_free(type->detail.params);
         free(type);
         type = next;
     }
@@ -237,6 +227,16 @@ param_entry *param_entry_create(typell *type, int32_t storage_class)
     param->type = type;
     param->storage_class = storage_class;
     return param;
+}
+
+void param_list_free(param_entry *param)
+{
+    while (param) {
+        param_entry *next = param->next;
+        type_free(param->type);
+        free(param);
+        param = next;
+    }
 }
 
 void aggregate_definition_free(aggregate_definition *definition)

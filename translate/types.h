@@ -119,6 +119,7 @@ typell *type_pointer_to(typell *target);
 typell *type_reference(typell *type);
 void type_free(typell *type);
 param_entry *param_entry_create(typell *type, int32_t storage_class);
+void param_list_free(param_entry *params);
 
 bool is_type_scalar(const typell *type);
 bool is_type_function(const typell *type);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "driver/diag.h"
@@ -59,56 +60,75 @@ void s_make_char(typell *type)
     type->flags &= TF_SIGNED;
 }
 
+void s_free_member(member_record *member)
+{
+    free(member->name);
+    type_free(member->type);
+    free(member);
+}
+
+void s_replace_type(member_record *member, typell *type)
+{
+    type_free(member->type);
+    member->type = type;
+}
+
+void s_bitfield(member_record *member, pcodehl *width_expression)
+{
+    if (!is_type_integer(member->type)) {
+        post_error(1170);
+        s_replace_type(member, type_copy(char_type));
+    }
+    typell *type = member->type;
+    int32_t width = s_bitfield_width(width_expression);
+    if (type->enum_tag && type->enum_tag->definition) {
+        uint64_t largest = type->enum_tag->definition->largest_value;
+        int32_t checked = std::min(width, 8);
+        if ((largest & (0xFFu >> (8 - checked))) != largest)
+            post_error(2104, type->enum_tag->name, static_cast<int>(checked));
+    }
+    if (width > 8) {
+        post_error(1171);
+        width = 8;
+    }
+    s_make_char(type);
+    if (!(member->name && width == 8)) {
+        type->is_bitfield = 1;
+        type->bit_width = width;
+        member->is_bitfield = 1;
+        member->bit_width = width;
+    }
+}
+
 member_record *sDefineSUMember(const pcodehl *decl, tag_kind kind, const char *file, int32_t line)
 {
     typell *type = trnResolveType(decl->type, decl->file ? decl->file : file, decl->line ? decl->line : line);
     if (!type)
         return nullptr;
-    if (trn_check_illegal_tag_reference(type)) {
-        type_free(type);
-        type = type_copy(char_type);
-    }
     member_record *member = trn_new<member_record>();
-    member->name = trn_strdup(s_member_name(decl));
-    pcodehl *width_expression = s_width_expression(decl);
-    if (!member->name && !width_expression && kind == STRUCT_TAG) {
-        post_error(1169);
-        type_free(type);
-        type = type_copy(char_type);
-        char buffer[32];
-        sym_get_fake_tag_name(buffer, sizeof buffer);
-        member->name = trn_strdup(buffer);
-    }
-    if (is_type_function(type)) {
-        post_error(1156, member->name ? member->name : "");
-        type = type_reference(type);
-    }
-    if (width_expression) {
-        if (!is_type_integer(type)) {
-            post_error(1170);
-            type_free(type);
-            type = type_copy(char_type);
-        }
-        int32_t width = s_bitfield_width(width_expression);
-        if (type->enum_tag && type->enum_tag->definition) {
-            uint64_t largest = type->enum_tag->definition->largest_value;
-            int32_t checked = std::min(width, 8);
-            if ((largest & (0xFFu >> (8 - checked))) != largest)
-                post_error(2104, type->enum_tag->name, static_cast<int>(checked));
-        }
-        if (width > 8) {
-            post_error(1171);
-            width = 8;
-        }
-        s_make_char(type);
-        if (!(member->name && width == 8)) {
-            type->is_bitfield = 1;
-            type->bit_width = width;
-            member->is_bitfield = 1;
-            member->bit_width = width;
-        }
-    }
     member->type = type;
+    member->name = trn_strdup(s_member_name(decl));
+    try {
+        if (trn_check_illegal_tag_reference(member->type))
+            s_replace_type(member, type_copy(char_type));
+        pcodehl *width_expression = s_width_expression(decl);
+        if (!member->name && !width_expression && kind == STRUCT_TAG) {
+            char buffer[32];
+            sym_get_fake_tag_name(buffer, sizeof buffer);
+            member->name = trn_strdup(buffer);
+            s_replace_type(member, type_copy(char_type));
+            post_error(1169);
+        }
+        if (is_type_function(member->type)) {
+            member->type = type_reference(member->type);
+            post_error(1156, member->name ? member->name : "");
+        }
+        if (width_expression)
+            s_bitfield(member, width_expression);
+    } catch (...) {
+        s_free_member(member);
+        throw;
+    }
     return member;
 }
 
@@ -136,13 +156,29 @@ bool s_is_duplicate(const member_list &members, const member_record *member)
         bool taken = m->name ? strcmp(m->name, member->name) == 0
                              : is_type_struct_or_union(m->type) &&
                                    type_lookup_su_member(m->type->detail.tag->definition, member->name);
-        if (taken) {
-            post_error(1513, member->name);
+        if (taken)
             return true;
-        }
     }
     return false;
 }
+
+// Drops a repeated member; the diagnostic comes last, as it may end the
+// compilation.
+void s_drop_duplicate(member_record *member)
+{
+    std::string name = member->name;
+    s_free_member(member);
+    post_error(1513, name.c_str());
+}
+
+void s_free_members(member_list &members)
+{
+    for (member_record *member : members)
+        s_free_member(member);
+    members.clear();
+}
+
+uint32_t s_saturating_add(uint32_t a, uint32_t b) { return a > UINT32_MAX - b ? UINT32_MAX : a + b; }
 
 member_record *s_link(const member_list &members)
 {
@@ -156,45 +192,44 @@ member_record *s_link(const member_list &members)
     return head;
 }
 
-void s_free_member(member_record *member)
-{
-    free(member->name);
-    type_free(member->type);
-    free(member);
-}
-
 aggregate_definition *sDefineStruct(const pcodehl *members, const char *file, int32_t line)
 {
     aggregate_definition *definition = trn_new<aggregate_definition>();
     definition->kind = STRUCT_TAG;
     member_list list;
     layout at = {};
-    s_each_member_declaration(members, [&](const pcodehl *decl) {
-        member_record *member = sDefineSUMember(decl, STRUCT_TAG, file, line);
-        if (!member)
-            return;
-        if (s_is_duplicate(list, member)) {
-            s_free_member(member);
-            return;
-        }
-        if (member->is_bitfield) {
-            if (at.bit_offset + member->bit_width > 8) {
-                at.offset += at.bit_offset != 0 ? 1 : 0;
+    try {
+        s_each_member_declaration(members, [&](const pcodehl *decl) {
+            member_record *member = sDefineSUMember(decl, STRUCT_TAG, file, line);
+            if (!member)
+                return;
+            if (s_is_duplicate(list, member)) {
+                s_drop_duplicate(member);
+                return;
+            }
+            if (member->is_bitfield) {
+                if (at.bit_offset + member->bit_width > 8) {
+                    at.offset = s_saturating_add(at.offset, at.bit_offset != 0 ? 1 : 0);
+                    at.bit_offset = 0;
+                }
+                member->offset = at.offset;
+                member->bit_offset = at.bit_offset;
+                member->type->bit_offset = at.bit_offset;
+                at.bit_offset += member->bit_width;
+            } else {
+                member->offset = s_saturating_add(at.offset, at.bit_offset != 0 ? 1 : 0);
+                at.offset = s_saturating_add(member->offset, ll_sizeof_type(member->type));
                 at.bit_offset = 0;
             }
-            member->offset = at.offset;
-            member->bit_offset = at.bit_offset;
-            member->type->bit_offset = at.bit_offset;
-            at.bit_offset += member->bit_width;
-        } else {
-            member->offset = at.offset + (at.bit_offset != 0 ? 1 : 0);
-            at.offset = member->offset + ll_sizeof_type(member->type);
-            at.bit_offset = 0;
-        }
-        list.push_back(member);
-    });
+            list.push_back(member);
+        });
+    } catch (...) {
+        s_free_members(list);
+        aggregate_definition_free(definition);
+        throw;
+    }
     definition->members = s_link(list);
-    definition->size = at.offset + (at.bit_offset != 0 ? 1 : 0);
+    definition->size = s_saturating_add(at.offset, at.bit_offset != 0 ? 1 : 0);
     return definition;
 }
 
@@ -211,19 +246,25 @@ aggregate_definition *sDefineUnion(const pcodehl *members, const char *file, int
     aggregate_definition *definition = trn_new<aggregate_definition>();
     definition->kind = UNION_TAG;
     member_list list;
-    s_each_member_declaration(members, [&](const pcodehl *decl) {
-        member_record *member = sDefineSUMember(decl, UNION_TAG, file, line);
-        if (!member)
-            return;
-        if (s_is_duplicate(list, member)) {
-            s_free_member(member);
-            return;
-        }
-        if (list.empty())
-            definition->first_member = type_copy(member->type);
-        definition->size = std::max(definition->size, ll_sizeof_type(member->type));
-        list.push_back(member);
-    });
+    try {
+        s_each_member_declaration(members, [&](const pcodehl *decl) {
+            member_record *member = sDefineSUMember(decl, UNION_TAG, file, line);
+            if (!member)
+                return;
+            if (s_is_duplicate(list, member)) {
+                s_drop_duplicate(member);
+                return;
+            }
+            if (list.empty())
+                definition->first_member = type_copy(member->type);
+            definition->size = std::max(definition->size, ll_sizeof_type(member->type));
+            list.push_back(member);
+        });
+    } catch (...) {
+        s_free_members(list);
+        aggregate_definition_free(definition);
+        throw;
+    }
     std::stable_sort(list.begin(), list.end(), sMemberCompare);
     definition->members = s_link(list);
     return definition;
@@ -287,48 +328,53 @@ aggregate_definition *sDefineEnum(pcodehl *enumerators)
     int64_t smallest = 0;
     bool negative = false;
 
-    for (pcodehl *node = enumerators; node; node = node->right) {
-        pcodehl *item = node->left;
-        if (!item)
-            continue;
-        pcodehl *ident = item->kind == H_ASSIGN ? item->left : item;
-        VX_ASSERT(ident && ident->kind == H_IDENT);
-        if (!first)
-            const_inc(&running);
-        first = false;
-        if (item->kind == H_ASSIGN) {
-            int64_t value = 0;
-            uint32_t code = 0;
-            if (trn_integer_constant(trn_constant_expression(item->right), &value, &code))
-                running = constant_record{code, ll_wrap(code, static_cast<uint64_t>(value))};
-            else
-                post_error(1219);
-        }
-        int64_t value = s_constant_value(running);
-        if (value < 0) {
-            negative = true;
-            smallest = std::min(smallest, value);
-        } else {
-            largest = std::max(largest, static_cast<uint64_t>(value));
-        }
+    try {
+        for (pcodehl *node = enumerators; node; node = node->right) {
+            pcodehl *item = node->left;
+            if (!item)
+                continue;
+            pcodehl *ident = item->kind == H_ASSIGN ? item->left : item;
+            VX_ASSERT(ident && ident->kind == H_IDENT);
+            if (!first)
+                const_inc(&running);
+            first = false;
+            if (item->kind == H_ASSIGN) {
+                int64_t value = 0;
+                uint32_t code = 0;
+                if (trn_integer_constant(trn_constant_expression(item->right), &value, &code))
+                    running = constant_record{code, ll_wrap(code, static_cast<uint64_t>(value))};
+                else
+                    post_error(1219);
+            }
+            int64_t value = s_constant_value(running);
+            if (value < 0) {
+                negative = true;
+                smallest = std::min(smallest, value);
+            } else {
+                largest = std::max(largest, static_cast<uint64_t>(value));
+            }
 
-        symbol *prior = sym_lookup_sym(ident->name, LOOKUP_CURRENT);
-        if (prior) {
-            if (!prior->is_enum_constant)
-                post_error(1109, ident->name);
-            else if (s_constant_value(prior->enum_value) != value)
-                post_error(1172, ident->name);
-            continue;
+            symbol *prior = sym_lookup_sym(ident->name, LOOKUP_CURRENT);
+            if (prior) {
+                if (!prior->is_enum_constant)
+                    post_error(1109, ident->name);
+                else if (s_constant_value(prior->enum_value) != value)
+                    post_error(1172, ident->name);
+                continue;
+            }
+            typell *type = type_basic(BT_INT, TF_SIGNED);
+            symbol *sym = sym_create_symbol(ident->name, type, LINK_NONE, SC_NONE);
+            sym->is_enum_constant = true;
+            sym->enum_value = running;
+            sym_declare_symbol(sym, false, ident->line, ident->file);
+            enum_entry *entry = trn_new<enum_entry>();
+            entry->constant = sym;
+            *tail = entry;
+            tail = &entry->next;
         }
-        typell *type = type_basic(BT_INT, TF_SIGNED);
-        symbol *sym = sym_create_symbol(ident->name, type, LINK_NONE, SC_NONE);
-        sym->is_enum_constant = true;
-        sym->enum_value = running;
-        sym_declare_symbol(sym, false, ident->line, ident->file);
-        enum_entry *entry = trn_new<enum_entry>();
-        entry->constant = sym;
-        *tail = entry;
-        tail = &entry->next;
+    } catch (...) {
+        aggregate_definition_free(definition);
+        throw;
     }
 
     uint32_t code = s_code_from_largest(largest);

@@ -188,34 +188,44 @@ param_entry *s_parameters(const pcodehl *list, const char *file, int32_t line)
         return nullptr;
     sym_begin_prototype();
     int number = 0;
-    for (const pcodehl *node = list; node; node = node->right) {
-        const pcodehl *decl = node->left;
-        ++number;
-        if (!decl)
-            continue;
-        typell *type = trnResolveType(decl->type, file, line);
-        if (!type)
-            continue;
-        int32_t storage_class = trnResolveSclass(decl->type);
-        std::string name;
-        if (decl->left && decl->left->kind == H_IDENT && decl->left->name) {
-            name = decl->left->name;
-        } else {
-            char buffer[48];
-            snprintf(buffer, sizeof buffer, "__%s_%d", "parameter", number);
-            name = buffer;
+    // A compilation abort unwinds through here: what is not linked into the
+    // list yet is freed on the way.
+    typell *type = nullptr;
+    try {
+        for (const pcodehl *node = list; node; node = node->right) {
+            const pcodehl *decl = node->left;
+            ++number;
+            if (!decl)
+                continue;
+            type = trnResolveType(decl->type, file, line);
+            if (!type)
+                continue;
+            int32_t storage_class = trnResolveSclass(decl->type);
+            std::string name;
+            if (decl->left && decl->left->kind == H_IDENT && decl->left->name) {
+                name = decl->left->name;
+            } else {
+                char buffer[48];
+                snprintf(buffer, sizeof buffer, "__%s_%d", "parameter", number);
+                name = buffer;
+            }
+            symbol *sym = trn_declare_parameter(name.c_str(), type, storage_class, decl->file ? decl->file : file,
+                                                decl->line ? decl->line : line);
+            param_entry *param;
+            if (sym) {
+                param = param_entry_create(type_copy(sym->type), sym->storage_class);
+                type_free(type);
+            } else {
+                param = param_entry_create(type, storage_class);
+            }
+            type = nullptr;
+            *tail = param;
+            tail = &param->next;
         }
-        symbol *sym = trn_declare_parameter(name.c_str(), type, storage_class, decl->file ? decl->file : file,
-                                            decl->line ? decl->line : line);
-        param_entry *param;
-        if (sym) {
-            param = param_entry_create(type_copy(sym->type), sym->storage_class);
-            type_free(type);
-        } else {
-            param = param_entry_create(type, storage_class);
-        }
-        *tail = param;
-        tail = &param->next;
+    } catch (...) {
+        type_free(type);
+        param_list_free(head);
+        throw;
     }
     sym_end_prototype();
     return head;
@@ -355,8 +365,8 @@ bool s_element(resolver &r, const typenodehl *node)
     } else if (code == T_ARRAY) {
         typell *level = type_create();
         level->kind = ARY;
-        level->detail.count = s_array_count(static_cast<pcodehl *>(node->word[0]));
         s_append(r, level);
+        level->detail.count = s_array_count(static_cast<pcodehl *>(node->word[0]));
     } else if (code == T_FUNCTION) {
         typell *level = type_create();
         level->kind = FCN;
@@ -491,11 +501,16 @@ typell *trnResolveType(const typehl *specifiers, const char *file_name, int32_t 
     resolver r = {};
     r.file = file_name;
     r.line = line;
-    if (!s_elements(r, specifiers)) {
+    try {
+        if (!s_elements(r, specifiers)) {
+            type_free(r.head);
+            return nullptr;
+        }
+        s_finish(r);
+    } catch (...) {
         type_free(r.head);
-        return nullptr;
+        throw;
     }
-    s_finish(r);
     return r.head;
 }
 

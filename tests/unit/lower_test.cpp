@@ -455,7 +455,13 @@ protected:
     // Lowers `init` for the object `name` and returns the diagnostics.
     std::vector<unsigned> lower(const char *name, initializer *init)
     {
-        std::vector<unsigned> posted = diagnostics([&] { EXPECT_EQ(ll_process_initializers(sym(name), init, L, F), nullptr); });
+        std::vector<unsigned> posted;
+        try {
+            posted = diagnostics([&] { EXPECT_EQ(ll_process_initializers(sym(name), init, L, F), nullptr); });
+        } catch (...) {
+            ll_initializer_free(init);
+            throw;
+        }
         ll_initializer_free(init);
         return posted;
     }
@@ -597,6 +603,22 @@ TEST_F(Initializers, ObjectsBeyondTheAddressSpaceAreRefused)
     initializer *init = list({number(CT_INT, 1)});
     EXPECT_THROW(diagnostics([&] { ll_process_initializers(sym("huge"), init, L, F); }), compile_abort);
     ll_initializer_free(init);
+}
+
+// Run under the leak checker: an error that ends the compilation releases
+// the trees that lowering holds.
+TEST_F(Initializers, AbortsReleaseWhatLoweringHolds)
+{
+    declare("int x; char cc; int *pe; struct { char a; } st; float f; char *p;");
+    limit_errors();
+    initializer *init = item(value("x"));
+    EXPECT_THROW(lower("cc", init), compile_abort);
+    limit_errors();
+    EXPECT_THROW(lower("pe", item(ll_add(ll_ident(sym("x"), L, F), value("x"), L, F))), compile_abort);
+    limit_errors();
+    EXPECT_THROW(lower("st", number(CT_INT, 1)), compile_abort);
+    limit_errors();
+    EXPECT_THROW(diagnostics([&] { ll_cast(value("p"), type_copy(sym("f")->type)); }), compile_abort);
 }
 
 TEST_F(Initializers, AutomaticObjectsInitializeAtRunTime)

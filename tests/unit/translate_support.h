@@ -27,6 +27,7 @@ protected:
     }
     void TearDown() override
     {
+        maxerror = 1000000;
         for (auto &entry : declared)
             type_free(entry.second);
         declared.clear();
@@ -60,15 +61,26 @@ protected:
             lex_scan_string(source);
             yyparse();
             pcodehl *root = hl_get_ast();
-            for (pcodehl *definition = root; definition; definition = definition->right)
-                for (pcodehl *list = definition->left; list && list->kind == H_DECLLST; list = list->right)
-                    resolve(list->left);
-            hl_free_ast(root);
-            hl_set_ast(nullptr);
-            trn_forget_tag_definitions();
-            yyuninitparse();
+            auto release = [&] {
+                hl_free_ast(root);
+                hl_set_ast(nullptr);
+                trn_forget_tag_definitions();
+                yyuninitparse();
+            };
+            try {
+                for (pcodehl *definition = root; definition; definition = definition->right)
+                    for (pcodehl *list = definition->left; list && list->kind == H_DECLLST; list = list->right)
+                        resolve(list->left);
+            } catch (...) {
+                release();
+                throw;
+            }
+            release();
         });
     }
+
+    // The next error ends the compilation.
+    void limit_errors() { maxerror = get_error_count() + 1; }
 
     const typell *type_of(const std::string &name)
     {

@@ -120,6 +120,24 @@ TEST_F(Types, InvalidSequencesGiveNoType)
     typehl_free(list);
 }
 
+// Run under the leak checker, these show that an error that ends the
+// compilation releases what resolution holds at that moment.
+TEST_F(Types, AbortsReleaseWhatResolutionHolds)
+{
+    const char *cases[] = {
+        "struct d1 { int a; char a; } x;", "union d2 { int a; char a; } x;", "struct d3 { float x:3; } x;",
+        "struct d4 { int a; struct nope n; } x;", "struct d5 { int f(void); } x;", "int f(int a, int b[0]);",
+        "enum { A = 1, B = 2.5 } x;", "int k[4][0];", "char int c;", "unsigned signed s;",
+        "struct d6 { char a:2; char b:9; } x;", "int w; struct d7 { char a:2; char b:w; } x;",
+    };
+    for (const char *source : cases) {
+        TearDown();
+        SetUp();
+        limit_errors();
+        EXPECT_THROW(declare(source), compile_abort) << source;
+    }
+}
+
 TEST_F(Types, QualifierConflictsKeepTheLaterWord)
 {
     declare("rom ram char c; near far int n; ram rom char r;");
