@@ -112,7 +112,7 @@ struct pcodell {
     asm_statement *asm_block;
     pragma_record *pragma;  // I_PRAGMA: an owned copy
     init_record *init;      // I_INITX: the owned image of the aggregate
-    void *aux;              // an owned buffer, freed with the node
+    void *aux;              // an owned buffer, freed with the node and not copied
     bool converted;         // made from an lvalue by the expression layer
     typell *type_before;    // its type before that conversion, owned
     void *labeller_state;   // reserved for instruction selection
@@ -125,6 +125,7 @@ struct stmt {
 };
 
 pcodell *pcodell_create(uint32_t opcode, pcodell *left, pcodell *right, int32_t line, const char *file);
+// A deep copy: children, types, pragma and initializer image.
 pcodell *pcodell_copy(const pcodell *tree);
 void pcodellFreeTree(pcodell *tree);
 // Replaces the tree's type with `type`, which it takes over.
