@@ -272,7 +272,7 @@ TEST(FrontendPragma, FlagHelpers)
 TEST(FrontendPragma, VarlocateTellsTheOptimizerNewestFirst)
 {
     varlocate_free();
-    outcome o = run("#pragma varlocate 2 alpha, beta\n#pragma varlocate \"shared\" gamma\ny");
+    outcome o = run("#pragma varlocate 2 alpha, beta\n#pragma varlocate \" shared \" gamma\ny");
     EXPECT_FALSE(o.produced);
     EXPECT_EQ(o.output, "");
     EXPECT_EQ(o.next_token, TK_IDENTIFIER);
