@@ -52,7 +52,6 @@ Preprocessor::Preprocessor(const SearchPath &search, Output &output)
     kw_.line_ = idents_.intern("line");
     kw_.error_ = idents_.intern("error");
     kw_.pragma_ = idents_.intern("pragma");
-    kw_.once_ = idents_.intern("once");
 
     struct BuiltinName {
         const char *name;

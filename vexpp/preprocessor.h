@@ -53,7 +53,7 @@ public:
     Preprocessor(const SearchPath &search, Output &output);
 
     // A definition given on the command line: "NAME", "NAME=TEXT" or
-    // "NAME(PARAMS)=TEXT".  `position` is where its diagnostics are reported.
+    // "NAME(PARAMS)=TEXT".  Its diagnostics are reported at line 0 of `file`.
     void define_from_command_line(const std::string &definition, uint32_t file);
     void define_predefined(const char *name, const char *value);
 
@@ -91,7 +91,7 @@ private:
 
     struct Keywords {
         Ident *define_, *undef_, *include_, *if_, *ifdef_, *ifndef_, *elif_, *else_, *endif_, *line_, *error_,
-            *pragma_, *once_;
+            *pragma_;
     };
 
     class ExprAdapter : public ExprTokens {
