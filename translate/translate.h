@@ -180,7 +180,10 @@ void trn_reset_statements();
 typell *trn_resolve_type(const typehl *specifiers, const char *file, int32_t line);
 bool trn_check_tag(const typell *type);
 
-// The walk.
+// The walk.  After the node kinds come the tokens of a list's end and of
+// an absent child.
+constexpr int TRN_LIST_END = H_ITTYPE + 1;
+constexpr int TRN_ABSENT = H_ITTYPE + 2;
 void trnFlattenAST(pcodehl *root);
 int zzlex();
 int zzparse();

@@ -12,6 +12,8 @@
 #include "translate/translate.h"
 #include "translate/walk_grammar.h"
 
+static_assert(ZZ_LIST_END == TRN_LIST_END && ZZ_ABSENT == TRN_ABSENT);
+
 namespace {
 
 // A token of the stream: a node of the tree, or a list end or an absent
