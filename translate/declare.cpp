@@ -251,8 +251,9 @@ void trn_reset_declarations()
     for (head_parameter &p : s_head_parameters)
         type_free(p.type);
     s_head_parameters.clear();
-    trn_declare_parameter = s_declare_parameter_seam;
 }
+
+trn_parameter_declarer trn_parameter_seam() { return s_declare_parameter_seam; }
 
 const std::vector<symbol *> &trn_static_functions() { return sStaticFunctionList; }
 const std::vector<symbol *> &trn_non_static_functions() { return sNonStaticFunctionList; }

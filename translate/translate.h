@@ -69,6 +69,8 @@ void trn_collect_head_parameters(bool on);
 void trn_declare_head_parameters();
 void trn_reset_declarations();
 void trn_note_function(symbol *sym);
+// The declarer that type resolution calls for each parameter.
+trn_parameter_declarer trn_parameter_seam();
 const std::vector<symbol *> &trn_static_functions();
 const std::vector<symbol *> &trn_non_static_functions();
 void trn_begin_function_statements(symbol *function, TRN_POS);

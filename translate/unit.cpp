@@ -193,11 +193,11 @@ stmt *trnPostProcess(stmt *list)
     return list;
 }
 
-bool trn_module_open();
+bool trn_close_module();
 
 void trnFreeState()
 {
-    if (!trn_module_open())
+    if (!trn_close_module())
         return;
     sStringLiteralTable.clear();
     s_free_interrupts();

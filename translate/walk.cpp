@@ -28,6 +28,9 @@ size_t s_next;
 bool s_started;
 pcodehl *s_root;
 bool s_module_open;
+// The seams of type resolution as they were before this unit.
+trn_parameter_declarer s_saved_declarer;
+trn_constant_translator s_saved_constant;
 
 bool s_is_list(uint32_t kind)
 {
@@ -160,6 +163,9 @@ stmt *trnTranslateAST(pcodehl *root)
     s_module_open = true;
     trn_reset_declarations();
     trn_reset_statements();
+    s_saved_declarer = trn_declare_parameter;
+    s_saved_constant = trn_constant_expression;
+    trn_declare_parameter = trn_parameter_seam();
     trn_constant_expression = s_constant_expression;
     if (debug_trans_flag)
         hl_print_ast(root);
@@ -183,9 +189,13 @@ stmt *trnTranslateAST(pcodehl *root)
     return zz_result;
 }
 
-bool trn_module_open()
+bool trn_close_module()
 {
     bool open = s_module_open;
+    if (open) {
+        trn_declare_parameter = s_saved_declarer;
+        trn_constant_expression = s_saved_constant;
+    }
     s_module_open = false;
     return open;
 }
