@@ -349,6 +349,9 @@ bool Expander::paste(const Token &lhs, const Token &rhs, Token &result) {
     memcpy(text, lhs.text, lhs.len);
     memcpy(text + lhs.len, rhs.text, rhs.len);
     text[len] = '\0';
+    // "/" and "*" (or "/") would start a comment, which is no token at all.
+    if (text[0] == '/' && (text[1] == '*' || text[1] == '/'))
+        return false;
     Lexer lexer(text, len, idents_, 0);
     lexer.lex(result);
     if (result.kind == TK_EOF || (result.flags & TF_PREV_WHITE) || !lexer.at_end())

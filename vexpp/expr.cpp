@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include "driver/diag.h"
 #include "vexpp/ident.h"
 #include "vexpp/report.h"
 
@@ -17,7 +18,7 @@ uint64_t u(const PPValue &v) { return static_cast<uint64_t>(v.value); }
 class Evaluator {
 public:
     Evaluator(ExprTokens &tokens, const char *directive, const Token &where)
-        : tokens_(tokens), directive_(directive), where_(where) {}
+        : tokens_(tokens), directive_(directive), where_(where), errors_before_(get_error_count()) {}
 
     bool run(PPValue &result);
 
@@ -41,6 +42,7 @@ private:
     const Token &where_;
     Token tok_;
     bool failed_ = false;
+    unsigned errors_before_;
     unsigned depth_ = 0; // nested parentheses, unary operators and conditionals
 };
 
@@ -68,8 +70,10 @@ int precedence(const Token &t) {
 
 } // namespace
 
+// An expression already reported while its macros were expanded (a call
+// cut off by the end of the line, say) is not reported again as malformed.
 void Evaluator::fail() {
-    if (!failed_)
+    if (!failed_ && get_error_count() == errors_before_)
         report(where_.file, where_.line, 1029, directive_);
     failed_ = true;
 }
