@@ -12,12 +12,14 @@
 #include "codegen_support.h"
 #include "target/instset.h"
 
-struct basic_block {
-    basic_block_header header;
-    int32_t other;
-};
-
 namespace {
+
+// Stands for one of the optimizer's blocks, of which output code reads
+// only the leading number.
+struct test_block {
+    basic_block_header header;
+    basic_block *as_block() { return reinterpret_cast<basic_block *>(this); }
+};
 
 class Ocode : public CodegenTest {
 protected:
@@ -61,7 +63,7 @@ TEST_F(Ocode, ConstructorsSetKindTargetAndPosition)
 {
     symbol *t = function("target");
     symbol *fr = variable("flags", RANGE_NEAR);
-    basic_block block{{7}, 0};
+    test_block block{{7}};
     ocode *label = keep(ocodeLabel(nullptr, 1, "l.c"));
     const struct {
         std::function<ocode *()> build;
@@ -74,7 +76,7 @@ TEST_F(Ocode, ConstructorsSetKindTargetAndPosition)
         {[&] { return ocodeFunction(t, 11, "a.c"); }, OC_FUNCTION, -1},
         {[] { return ocodeBranchLiteral(3, 11, "a.c"); }, OC_BRANCH, LITERAL_BRANCH},
         {[&] { return ocodeBranchSymbol(t, 11, "a.c"); }, OC_BRANCH, SYMBOL_BRANCH},
-        {[&] { return ocodeBranchBlock(&block, 11, "a.c"); }, OC_BRANCH, BLOCK_BRANCH},
+        {[&] { return ocodeBranchBlock(block.as_block(), 11, "a.c"); }, OC_BRANCH, BLOCK_BRANCH},
         {[&] { return ocodeBLabel(OC_BNOV, label, 11, "a.c"); }, OC_BNOV, LABEL_BRANCH},
         {[] { return ocodeBZLiteral(3, 11, "a.c"); }, OC_BZ, LITERAL_BRANCH},
         {[&] { return ocodeBZSymbol(t, 11, "a.c"); }, OC_BZ, SYMBOL_BRANCH},
@@ -114,7 +116,7 @@ TEST_F(Ocode, ConstructorsSetKindTargetAndPosition)
         case LITERAL_BRANCH: EXPECT_EQ(b.literal, 3); break;
         case SYMBOL_BRANCH: EXPECT_EQ(b.sym, t); break;
         case LABEL_BRANCH: EXPECT_EQ(b.label, label); break;
-        case BLOCK_BRANCH: EXPECT_EQ(b.block, &block); break;
+        case BLOCK_BRANCH: EXPECT_EQ(b.block, block.as_block()); break;
         }
         if (oc->type == OC_BTFBS || oc->type == OC_BTFBC) {
             EXPECT_EQ(b.freg, fr);
@@ -277,7 +279,7 @@ TEST_F(Ocode, PrintFormats)
     symbol *lbl = sym_temp_label(1, "");
     ocode *named = keep(ocodeLabel(lbl, 1, ""));
     ocode *unnamed = keep(ocodeLabel(nullptr, 1, ""));
-    basic_block block{{12}, 0};
+    test_block block{{12}};
     auto retype = [](ocode *oc, ocode_kind kind) {
         oc->type = kind;
         return oc;
@@ -299,13 +301,13 @@ TEST_F(Ocode, PrintFormats)
         {[&] { return ocodeBranchSymbol(fn, 2, ""); }, "(   2): OC_BRANCH main", 1},
         {[&] { return ocodeBLabel(OC_BRANCH, named, 2, ""); }, "(   2): OC_BRANCH __tmplbl_0", 1},
         {[&] { return ocodeBLabel(OC_BRANCH, unnamed, 2, ""); }, "(   2): OC_BRANCH NULL", 1},
-        {[&] { return ocodeBranchBlock(&block, 2, ""); }, "(   2): OC_BRANCH block #12", 1},
+        {[&] { return ocodeBranchBlock(block.as_block(), 2, ""); }, "(   2): OC_BRANCH block #12", 1},
         {[&] { return ocodeBranchBlock(nullptr, 2, ""); }, "(   2): OC_BRANCH xxxx", 1},
         {[] { return ocodeBZLiteral(9, 2, ""); }, "(   2): OC_BZ 9", 1},
         {[&] { return ocodeBNZSymbol(fn, 2, ""); }, "(   2): OC_BNZ main", 1},
         {[&] { return ocodeBLabel(OC_BC, named, 2, ""); }, "(   2): OC_BC __tmplbl_0", 1},
-        {[&] { return retype(ocodeBranchBlock(&block, 2, ""), OC_BNC); }, "(   2): OC_BNC block #12", 1},
-        {[&] { return retype(ocodeBranchBlock(&block, 2, ""), OC_BN); }, "(   2): OC_BN block #12", 1},
+        {[&] { return retype(ocodeBranchBlock(block.as_block(), 2, ""), OC_BNC); }, "(   2): OC_BNC block #12", 1},
+        {[&] { return retype(ocodeBranchBlock(block.as_block(), 2, ""), OC_BN); }, "(   2): OC_BN block #12", 1},
         {[&] { return retype(ocodeBranchBlock(nullptr, 2, ""), OC_BNN); }, "(   2): OC_BNN xxxx", 1},
         {[] { return ocodeBVLiteral(1, 2, ""); }, "(   2): OC_BOV 1", 1},
         {[&] { return ocodeBLabel(OC_BNOV, named, 2, ""); }, "(   2): OC_BNOV __tmplbl_0", 1},
@@ -333,14 +335,14 @@ TEST_F(Ocode, PrintsBitBranchesToLabelsAndBlocks)
     symbol *fr = variable("STATUS", RANGE_NEAR);
     symbol *lbl = sym_temp_label(1, "");
     ocode *label = keep(ocodeLabel(lbl, 1, ""));
-    basic_block block{{4}, 0};
+    test_block block{{4}};
     ocode *to_label = keep(ocodeBLabel(OC_BTFBS, label, 6, ""));
     to_label->data.branch.freg = fr;
     to_label->data.branch.bit = 2;
     EXPECT_EQ(print(to_label, 0), "(   6): OC_BTFBS STATUS+0, 2, 0 --> __tmplbl_0");
     ocode *to_block = keep(ocodeBTFBCLiteral(fr, 0, 0, 2, 0, 6, ""));
     to_block->data.branch.type = BLOCK_BRANCH;
-    to_block->data.branch.block = &block;
+    to_block->data.branch.block = block.as_block();
     EXPECT_EQ(print(to_block, 0), "(   6): OC_BTFBC STATUS+0, 2, 0 --> block #4");
     to_block->data.branch.type = static_cast<branch_target_kind>(9);
     EXPECT_EQ(print(to_block, 0), "(   6): OC_BTFBC xxxx");
@@ -431,7 +433,7 @@ TEST_F(Ocode, InsertLabelGoesRightBeforeTheRecord)
 {
     ocode *first = ocodeNop(10, "x.c");
     ocode *second = ocodeInst(iVx_NOP(), 20, "y.c");
-    ocode *list = objAppend(first, second);
+    objAppend(first, second);
     ocode *label = objInsertLabel(second);
     EXPECT_EQ(label->type, OC_LABEL);
     EXPECT_EQ(label->data.label.label, nullptr);
@@ -448,7 +450,6 @@ TEST_F(Ocode, InsertLabelGoesRightBeforeTheRecord)
     EXPECT_EQ(first->prev, head);
     EXPECT_EQ(ocode_enumerate(head), 4);
     objFree(head);
-    (void)list;
 }
 
 TEST_F(OcodeDeathTest, InsertLabelChecksTheNeighbours)
