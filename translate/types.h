@@ -143,7 +143,8 @@ uint32_t type_constant_code(const typell *type);
 member_record *type_lookup_su_member(const aggregate_definition *definition, const char *name);
 bool are_types_compatible(const typell *a, const typell *b, bool check_qualifiers);
 
-// Writes the print form of the chain: "<.FC BSC>" per level.
+// Writes the print form of the chain, one "<memory range qualifiers kind>"
+// group per level such as "<AFCBSC>"; a struct level lists its members.
 void type_print(FILE *stream, const typell *type);
 
 // Resolution of a declaration-specifier list; null after 1166.
