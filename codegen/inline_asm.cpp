@@ -23,9 +23,9 @@ struct asm_context {
     const char *file;
 };
 
-void s_post(const asm_context &c, unsigned number, const char *argument)
+void s_post(const asm_context &c, unsigned number, const char *first, const char *second = nullptr)
 {
-    post_error_at(c.line, c.file ? c.file : yyfilename, number, c.item->mnemonic, argument);
+    post_error_at(c.line, c.file ? c.file : yyfilename, number, first, second);
 }
 
 // A label of the block: the translation of the block has already entered it
@@ -69,7 +69,7 @@ void s_fill_operand(const asm_context &c, inst_operand &target, const asm_operan
     }
     symbol *sym = s_operand_symbol(op->symbol);
     if (!sym) {
-        post_error_at(c.line, c.file ? c.file : yyfilename, 1105, op->symbol);
+        s_post(c, 1105, op->symbol);
         s_literal(target, 0);
         return;
     }
@@ -82,7 +82,7 @@ void s_fill_operand(const asm_context &c, inst_operand &target, const asm_operan
     bool carried_by_word2 = position == 1 && hasWord2(c.type, c.inst_set) && getWord2Arg(c.type, c.inst_set) == 2 &&
                             getWord2Reloct(c.type, c.inst_set) != -1;
     if (reloc == -1 && !carried_by_word2) {
-        s_post(c, 1250, position_names[position]);
+        s_post(c, 1250, c.item->mnemonic, position_names[position]);
         s_literal(target, 0);
         return;
     }
@@ -125,7 +125,7 @@ ocode *s_instruction(asm_context &c)
     const asm_statement *item = c.item;
     VX_ASSERT(item->mnemonic != nullptr);
     if (!mnemonic2type(item->mnemonic, &c.type, c.inst_set, 0)) {
-        post_error_at(c.line, c.file ? c.file : yyfilename, 1252, item->mnemonic, getDvsProcName(GetProcessor()));
+        s_post(c, 1252, item->mnemonic, getDvsProcName(GetProcessor()));
         return nullptr;
     }
     inst *ins = inst_create();
@@ -144,7 +144,7 @@ ocode *s_instruction(asm_context &c)
     for (; op; op = op->next)
         ++given;
     if (given != taken) {
-        s_post(c, 1251, nullptr);
+        s_post(c, 1251, item->mnemonic);
         free(ins);
         return nullptr;
     }

@@ -315,6 +315,17 @@ TEST_F(InlineAssembly, NamesResolveToRegistersAndEnumerationConstants)
     EXPECT_EQ(ins(all[2])->operand[0].value.literal, 0);
 }
 
+TEST_F(InlineAssembly, DiagnosticsNameTheItemsPosition)
+{
+    label("start");
+    instruction("nop", {{nullptr, 0}}, 57);
+    ::testing::internal::CaptureStdout();
+    code = objInlineAssembly(items);
+    std::string text = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(text.find("block.c:57:Error [1251] 'nop' operand count mismatch\n"), std::string::npos) << text;
+    EXPECT_EQ(yylineno, 57);
+}
+
 TEST_F(InlineAssembly, EmptyBlockGivesNoCode)
 {
     EXPECT_TRUE(translate().empty());
