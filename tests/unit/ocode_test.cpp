@@ -163,14 +163,6 @@ TEST_F(Ocode, FileNamesOutliveTheirSource)
     EXPECT_EQ(keep(ocodeNop(5, nullptr))->file, nullptr);
 }
 
-TEST_F(Ocode, InstructionRecordsOwnTheirInstruction)
-{
-    inst *i = iVx_MOVLW(1);
-    ocode *oc = keep(ocodeInst(i, 8, "a.c"));
-    EXPECT_EQ(oc->type, OC_INST);
-    EXPECT_EQ(oc->data.inst.ins, i);
-}
-
 TEST_F(Ocode, Predicates)
 {
     symbol *v = variable("v", RANGE_FAR);
@@ -354,51 +346,6 @@ TEST_F(OcodeDeathTest, TemporariesMarkersAreNotPrinted)
     EXPECT_DEATH(printOcode(keep(ocodePushTemps(1, "")), 1), "Internal compiler error");
     EXPECT_DEATH(printOcode(keep(ocodePopTemps(1, "")), 1), "Internal compiler error");
     EXPECT_DEATH(printOcode(keep(ocodeFunction(nullptr, 1, "")), 1), "Internal compiler error");
-}
-
-TEST_F(Ocode, ObjForwardsToTheConstructors)
-{
-    symbol *fn = function("f");
-    symbol *fr = variable("r", RANGE_NEAR);
-    const struct {
-        std::function<ocode *()> build;
-        ocode_kind kind;
-        branch_target_kind target;
-    } cases[] = {
-        {[] { return objBranchLiteral(1, 4, "o.c"); }, OC_BRANCH, LITERAL_BRANCH},
-        {[&] { return objBranchSymbol(fn, 4, "o.c"); }, OC_BRANCH, SYMBOL_BRANCH},
-        {[] { return objBZLiteral(1, 4, "o.c"); }, OC_BZ, LITERAL_BRANCH},
-        {[&] { return objBZSymbol(fn, 4, "o.c"); }, OC_BZ, SYMBOL_BRANCH},
-        {[] { return objBNZLiteral(1, 4, "o.c"); }, OC_BNZ, LITERAL_BRANCH},
-        {[&] { return objBNZSymbol(fn, 4, "o.c"); }, OC_BNZ, SYMBOL_BRANCH},
-        {[] { return objBCLiteral(1, 4, "o.c"); }, OC_BC, LITERAL_BRANCH},
-        {[&] { return objBCSymbol(fn, 4, "o.c"); }, OC_BC, SYMBOL_BRANCH},
-        {[] { return objBNCLiteral(1, 4, "o.c"); }, OC_BNC, LITERAL_BRANCH},
-        {[&] { return objBNCSymbol(fn, 4, "o.c"); }, OC_BNC, SYMBOL_BRANCH},
-        {[] { return objBVLiteral(1, 4, "o.c"); }, OC_BOV, LITERAL_BRANCH},
-        {[] { return objBNVLiteral(1, 4, "o.c"); }, OC_BNOV, LITERAL_BRANCH},
-        {[] { return objBNLiteral(1, 4, "o.c"); }, OC_BN, LITERAL_BRANCH},
-        {[&] { return objBNSymbol(fn, 4, "o.c"); }, OC_BN, SYMBOL_BRANCH},
-        {[] { return objBNNLiteral(1, 4, "o.c"); }, OC_BNN, LITERAL_BRANCH},
-        {[&] { return objBTFBSLiteral(fr, 0, 0, 1, 1, 4, "o.c"); }, OC_BTFBS, LITERAL_BRANCH},
-        {[&] { return objBTFBSSymbol(fr, 0, 0, 1, fn, 4, "o.c"); }, OC_BTFBS, SYMBOL_BRANCH},
-        {[&] { return objBTFBCLiteral(fr, 0, 0, 1, 1, 4, "o.c"); }, OC_BTFBC, LITERAL_BRANCH},
-        {[&] { return objBTFBCSymbol(fr, 0, 0, 1, fn, 4, "o.c"); }, OC_BTFBC, SYMBOL_BRANCH},
-    };
-    for (const auto &c : cases) {
-        ocode *oc = keep(c.build());
-        EXPECT_EQ(oc->type, c.kind);
-        EXPECT_EQ(oc->data.branch.type, c.target);
-        EXPECT_EQ(oc->line, 4);
-        EXPECT_STREQ(oc->file, "o.c");
-    }
-    EXPECT_EQ(keep(objBeginFunct(fn, 1, ""))->type, OC_BFUNCT);
-    EXPECT_EQ(keep(objEndFunct(fn, 1, ""))->type, OC_EFUNCT);
-    EXPECT_EQ(keep(objInst(iVx_NOP(), 1, ""))->type, OC_INST);
-    EXPECT_EQ(keep(objLabel(nullptr, 1, ""))->type, OC_LABEL);
-    EXPECT_EQ(keep(objNop(1, ""))->type, OC_NOP);
-    EXPECT_EQ(keep(objPushTemps(1, ""))->type, OC_PUSH_TEMPS);
-    EXPECT_EQ(keep(objPopTemps(1, ""))->type, OC_POP_TEMPS);
 }
 
 TEST_F(Ocode, AppendJoinsListsAndAcceptsEmptyOnes)
