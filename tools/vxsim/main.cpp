@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "target/procdb.h"
+#include "tools/cli/cli.h"
 #include "tools/ihex/ihex.h"
 #include "tools/vxsim/sim_load.h"
 #include "tools/vxsim/sim_map.h"
@@ -55,29 +56,6 @@ struct sim_options {
     std::vector<print_request> prints;
 };
 
-int s_usage_error(const std::string &message)
-{
-    std::fprintf(stderr, "vxsim: %s\nTry 'vxsim --help' for more information.\n",
-                 message.c_str());
-    return 1;
-}
-
-// Splits "--name=value" or takes the next argument as the value.
-bool s_option_value(int argc, char **argv, int *i, const char *name, const char **value)
-{
-    size_t length = std::strlen(name);
-    if (std::strncmp(argv[*i], name, length) != 0)
-        return false;
-    if (argv[*i][length] == '=') {
-        *value = argv[*i] + length + 1;
-        return true;
-    }
-    if (argv[*i][length] != '\0')
-        return false;
-    *value = *i + 1 < argc ? argv[++*i] : nullptr;
-    return true;
-}
-
 bool s_parse_number(const char *text, uint64_t *value)
 {
     if (!text || !*text || *text == '-')
@@ -121,40 +99,40 @@ int s_parse(int argc, char **argv, sim_options *options)
             options->trace = true;
         } else if (std::strcmp(arg, "--stats") == 0) {
             options->stats = true;
-        } else if (s_option_value(argc, argv, &i, "-p", &value)) {
+        } else if (cli_option_value(argc, argv, &i, "-p", &value)) {
             if (!value)
-                return s_usage_error("option -p needs a device name");
+                return cli_usage_error("vxsim", "option -p needs a device name");
             options->processor = DEFAULT_PROCESSOR;
             if (std::strcmp(value, "VxCORE") != 0) {
                 int processor = 0;
                 if (!convertDvsProcName(value, &processor) || getInstSet(processor) != _VxCORE)
-                    return s_usage_error(std::string("unknown VxCORE device '") + value + "'");
+                    return cli_usage_error("vxsim", std::string("unknown VxCORE device '") + value + "'");
                 options->processor = processor;
             }
-        } else if (s_option_value(argc, argv, &i, "-m", &value)) {
+        } else if (cli_option_value(argc, argv, &i, "-m", &value)) {
             if (!value)
-                return s_usage_error("option -m needs a file name");
+                return cli_usage_error("vxsim", "option -m needs a file name");
             options->map_file = value;
-        } else if (s_option_value(argc, argv, &i, "--print", &value)) {
+        } else if (cli_option_value(argc, argv, &i, "--print", &value)) {
             print_request request;
             if (!value || !s_parse_print(value, &request))
-                return s_usage_error(std::string("--print needs SYMBOL[:SIZE] with SIZE 1 to 8, not '") +
+                return cli_usage_error("vxsim", std::string("--print needs SYMBOL[:SIZE] with SIZE 1 to 8, not '") +
                                      (value ? value : "") + "'");
             options->prints.push_back(request);
-        } else if (s_option_value(argc, argv, &i, "--cycles", &value)) {
+        } else if (cli_option_value(argc, argv, &i, "--cycles", &value)) {
             if (!s_parse_number(value, &options->cycle_limit))
-                return s_usage_error(std::string("--cycles needs a number, not '") +
+                return cli_usage_error("vxsim", std::string("--cycles needs a number, not '") +
                                      (value ? value : "") + "'");
         } else if (arg[0] == '-' && arg[1] != '\0') {
-            return s_usage_error(std::string("unknown option '") + arg + "'");
+            return cli_usage_error("vxsim", std::string("unknown option '") + arg + "'");
         } else if (options->program_file) {
-            return s_usage_error("only one program file may be given");
+            return cli_usage_error("vxsim", "only one program file may be given");
         } else {
             options->program_file = arg;
         }
     }
     if (!options->program_file)
-        return s_usage_error("no program file given");
+        return cli_usage_error("vxsim", "no program file given");
     return -1;
 }
 
