@@ -176,9 +176,9 @@ void s_process_function(symbol *sym, bool is_new, const char *file, int32_t line
 {
     if (is_new && is_type_function(sym->type)) {
         if (sym->linkage == LINK_INTERNAL)
-            sStaticFunctionList.insert(sStaticFunctionList.begin(), sym);
+            sStaticFunctionList.push_back(sym);
         else
-            sNonStaticFunctionList.insert(sNonStaticFunctionList.begin(), sym);
+            sNonStaticFunctionList.push_back(sym);
     }
     const typell *function = s_function_level(sym->type);
     if (!function)
@@ -258,7 +258,7 @@ trn_parameter_declarer trn_parameter_seam() { return s_declare_parameter_seam; }
 const std::vector<symbol *> &trn_static_functions() { return sStaticFunctionList; }
 const std::vector<symbol *> &trn_non_static_functions() { return sNonStaticFunctionList; }
 
-void trn_note_function(symbol *sym) { sNonStaticFunctionList.insert(sNonStaticFunctionList.begin(), sym); }
+void trn_note_function(symbol *sym) { sNonStaticFunctionList.push_back(sym); }
 
 void trn_collect_head_parameters(bool on) { s_collecting_head = on; }
 

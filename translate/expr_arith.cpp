@@ -71,15 +71,23 @@ pcodell *trnLvalueToRvalue(pcodell *a)
 {
     if (!a || !a->type || is_pcodell_constant(a))
         return a;
-    typell *before = type_copy(a->type);
-    if (is_type_function(a->type))
+    // The type before conversion is kept only where the conversion changes
+    // it; otherwise the tree's own type is that type.
+    typell *before = nullptr;
+    if (is_type_function(a->type)) {
+        before = type_copy(a->type);
         a = sConvertFunctionToRvalue(a);
-    else if (is_type_array(a->type))
+    } else if (is_type_array(a->type)) {
+        before = type_copy(a->type);
         a = sConvertArrayToRvalue(a);
-    else if (is_type_integer(a->type))
+    } else if (is_type_char(a->type) && !suppress_integer_promotion_flag) {
+        before = type_copy(a->type);
         a = trn_integer_promotion(a);
-    type_free(a->type_before);
-    a->type_before = before;
+    }
+    if (before) {
+        type_free(a->type_before);
+        a->type_before = before;
+    }
     a->converted = true;
     return a;
 }

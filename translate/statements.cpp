@@ -1,6 +1,7 @@
 // Statements and functions: control flow lowered to labels, jumps and
 // conditional jumps; the function bracket with its frame sizes.
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 #include "driver/diag.h"
@@ -23,6 +24,26 @@ std::vector<symbol *> sLabelForwardReferenceList;
 std::vector<asm_statement *> s_asm_blocks;
 
 stmt *s_one(pcodell *tree) { return stmtCreate(tree); }
+
+// Joins the pieces in order, walking each piece once, so that a statement
+// costs the length of its parts and not of what came before.
+stmt *s_chain(std::initializer_list<stmt *> pieces)
+{
+    stmt *head = nullptr, *tail = nullptr;
+    for (stmt *piece : pieces) {
+        if (!piece)
+            continue;
+        if (tail) {
+            tail->next = piece;
+            piece->prev = tail;
+        } else {
+            head = piece;
+        }
+        for (tail = piece; tail->next; tail = tail->next) {
+        }
+    }
+    return head;
+}
 
 stmt *s_label(symbol *label, int32_t line, const char *file)
 {
@@ -122,11 +143,9 @@ stmt *trnFunction(symbol *function, stmt *declarations, stmt *body, int32_t line
 {
     uint32_t return_size = sReturnType && !is_type_void(sReturnType) ? ll_sizeof_type(sReturnType) : 0;
     uint32_t frame = trnStackFrameSize(), params = trnParamFrameSize();
-    stmt *list = s_one(ll_function_begin(function, frame, params, return_size, line, file));
-    list = stmtAppend(list, declarations);
-    list = stmtAppend(list, body);
-    list = stmtAppend(list, s_label(sReturnLabel, end_line, end_file));
-    list = stmtAppend(list, s_one(ll_function_end(function, frame, params, return_size, end_line, end_file)));
+    stmt *list = s_chain({s_one(ll_function_begin(function, frame, params, return_size, line, file)), declarations,
+                          body, s_label(sReturnLabel, end_line, end_file),
+                          s_one(ll_function_end(function, frame, params, return_size, end_line, end_file))});
     for (symbol *label : sLabelForwardReferenceList)
         trn_error(1111, label->name, function->name);
     sLabelForwardReferenceList.clear();
@@ -175,7 +194,7 @@ stmt *trnReturnStatement(pcodell *value, int32_t line, const char *file)
     return s_one(ll_return_statement(value, sReturnLabel, line, file));
 }
 
-stmt *trnCompoundStatement(stmt *statement, stmt *list) { return stmtAppend(statement, list); }
+stmt *trnCompoundStatement(stmt *statement, stmt *list) { return s_chain({statement, list}); }
 
 stmt *trnNop(int32_t line, const char *file) { return s_one(ll_nop_statement(line, file)); }
 
@@ -192,13 +211,11 @@ stmt *trnIfStatement(pcodell *condition, stmt *then, int32_t line, const char *f
         if (value)
             return then;
         symbol *end = sGetInternalLabel("if");
-        stmt *list = stmtAppend(s_jump(end, line, file), then);
-        return stmtAppend(list, s_label(end, line, file));
+        return s_chain({s_jump(end, line, file), then, s_label(end, line, file)});
     }
     symbol *end = sGetInternalLabel("if");
-    stmt *list = s_one(ll_if_statement(ll_logical_not(condition, line, file), end, line, file));
-    list = stmtAppend(list, then);
-    return stmtAppend(list, s_label(end, line, file));
+    stmt *test = s_one(ll_if_statement(ll_logical_not(condition, line, file), end, line, file));
+    return s_chain({test, then, s_label(end, line, file)});
 }
 
 stmt *trnIfElseStatement(pcodell *condition, stmt *then, stmt *otherwise, int32_t line, const char *file)
@@ -220,11 +237,8 @@ stmt *trnIfElseStatement(pcodell *condition, stmt *then, stmt *otherwise, int32_
     } else {
         list = s_one(ll_if_statement(ll_logical_not(condition, line, file), other, line, file));
     }
-    list = stmtAppend(list, then);
-    list = stmtAppend(list, s_jump(end, line, file));
-    list = stmtAppend(list, s_label(other, line, file));
-    list = stmtAppend(list, otherwise);
-    return stmtAppend(list, s_label(end, line, file));
+    return s_chain({list, then, s_jump(end, line, file), s_label(other, line, file), otherwise,
+                    s_label(end, line, file)});
 }
 
 void trnEnterLoopStatement(const char *prefix, symbol **continue_label, symbol **break_label)
@@ -253,11 +267,8 @@ stmt *trnWhileStatement(pcodell *condition, stmt *body, symbol *continue_label, 
         pcodellFreeTree(condition);
         return body;
     }
-    stmt *list = s_label(continue_label, line, file);
-    list = stmtAppend(list, s_exit_test(condition, break_label, line, file));
-    list = stmtAppend(list, body);
-    list = stmtAppend(list, s_jump(continue_label, line, file));
-    return stmtAppend(list, s_label(break_label, line, file));
+    return s_chain({s_label(continue_label, line, file), s_exit_test(condition, break_label, line, file), body,
+                    s_jump(continue_label, line, file), s_label(break_label, line, file)});
 }
 
 stmt *trnDoWhileStatement(stmt *body, pcodell *condition, symbol *continue_label, symbol *break_label, int32_t line,
@@ -270,16 +281,16 @@ stmt *trnDoWhileStatement(stmt *body, pcodell *condition, symbol *continue_label
         return body;
     }
     symbol *start = sGetInternalLabel("do");
-    stmt *list = stmtAppend(s_label(start, line, file), body);
-    list = stmtAppend(list, s_label(continue_label, line, file));
     bool value;
+    stmt *test;
     if (s_constant_truth(condition, &value)) {
         pcodellFreeTree(condition);
-        list = stmtAppend(list, value ? s_jump(start, line, file) : trnNop(line, file));
+        test = value ? s_jump(start, line, file) : trnNop(line, file);
     } else {
-        list = stmtAppend(list, s_one(ll_if_statement(ll_test(condition, line, file), start, line, file)));
+        test = s_one(ll_if_statement(ll_test(condition, line, file), start, line, file));
     }
-    return stmtAppend(list, s_label(break_label, line, file));
+    return s_chain({s_label(start, line, file), body, s_label(continue_label, line, file), test,
+                    s_label(break_label, line, file)});
 }
 
 stmt *trnForStatement(pcodell *init, pcodell *condition, pcodell *step, stmt *body, symbol *continue_label,
@@ -294,16 +305,10 @@ stmt *trnForStatement(pcodell *init, pcodell *condition, pcodell *step, stmt *bo
         return body;
     }
     symbol *top = sGetInternalLabel("for");
-    stmt *list = init ? s_one(init) : trnNop(line, file);
-    list = stmtAppend(list, s_label(top, line, file));
-    if (condition)
-        list = stmtAppend(list, s_exit_test(condition, break_label, line, file));
-    list = stmtAppend(list, body);
-    list = stmtAppend(list, s_label(continue_label, line, file));
-    if (step)
-        list = stmtAppend(list, s_one(step));
-    list = stmtAppend(list, s_jump(top, line, file));
-    return stmtAppend(list, s_label(break_label, line, file));
+    return s_chain({init ? s_one(init) : trnNop(line, file), s_label(top, line, file),
+                    condition ? s_exit_test(condition, break_label, line, file) : nullptr, body,
+                    s_label(continue_label, line, file), step ? s_one(step) : nullptr, s_jump(top, line, file),
+                    s_label(break_label, line, file)});
 }
 
 stmt *trnBreakStatement(int32_t line, const char *file)
@@ -367,7 +372,7 @@ stmt *trnCaseStatement(pcodell *value, stmt *statement, int32_t line, const char
     snprintf(prefix, sizeof prefix, "case_%ld", static_cast<long>(v));
     symbol *label = sGetInternalLabel(prefix);
     sSwitchStack->cases = new case_entry{v, label, sSwitchStack->cases};
-    return stmtAppend(s_label(label, line, file), statement);
+    return s_chain({s_label(label, line, file), statement});
 }
 
 stmt *trnDefaultStatement(stmt *statement, int32_t line, const char *file)
@@ -381,7 +386,7 @@ stmt *trnDefaultStatement(stmt *statement, int32_t line, const char *file)
         return statement;
     }
     sSwitchStack->default_label = sGetInternalLabel("default");
-    return stmtAppend(s_label(sSwitchStack->default_label, line, file), statement);
+    return s_chain({s_label(sSwitchStack->default_label, line, file), statement});
 }
 
 stmt *trnSwitchStatementEnd(pcodell *control, stmt *body, int32_t line, const char *file)
@@ -390,9 +395,8 @@ stmt *trnSwitchStatementEnd(pcodell *control, stmt *body, int32_t line, const ch
     VX_ASSERT(table && !sBreakStack.empty());
     sSwitchStack = table->enclosing;
     sBreakStack.pop_back();
-    stmt *list = s_one(ll_switch_statement(control, table, line, file));
-    list = stmtAppend(list, body);
-    return stmtAppend(list, s_label(table->exit_label, line, file));
+    stmt *head = s_one(ll_switch_statement(control, table, line, file));
+    return s_chain({head, body, s_label(table->exit_label, line, file)});
 }
 
 stmt *trnJumpStatement(const char *name, int32_t line, const char *file)
@@ -416,7 +420,7 @@ stmt *trnLabel(const char *name, stmt *statement, int32_t line, const char *file
     } else {
         s_resolve_forward(label);
     }
-    return stmtAppend(s_label(label, line, file), statement);
+    return s_chain({s_label(label, line, file), statement});
 }
 
 stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, int32_t line, const char *file)
@@ -431,7 +435,7 @@ stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, int32_t li
     tree->left = value;
     stmt *s = s_one(tree);
     label->label_stmt = s;
-    return stmtAppend(s, statement);
+    return s_chain({s, statement});
 }
 
 stmt *trnAssembly(asm_statement *block, int32_t line, const char *file)

@@ -71,6 +71,7 @@ void trn_reset_declarations();
 void trn_note_function(symbol *sym);
 // The declarer that type resolution calls for each parameter.
 trn_parameter_declarer trn_parameter_seam();
+// Every function declared, split by linkage, in order of declaration.
 const std::vector<symbol *> &trn_static_functions();
 const std::vector<symbol *> &trn_non_static_functions();
 void trn_begin_function_statements(symbol *function, TRN_POS);

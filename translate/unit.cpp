@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "driver/diag.h"
@@ -20,6 +21,7 @@ struct string_entry {
 };
 
 std::vector<string_entry> sStringLiteralTable;
+std::unordered_map<std::string, symbol *> s_string_index;
 interrupt_record *sInterruptTable;
 
 void s_free_interrupts()
@@ -134,19 +136,20 @@ stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
 pcodell *trnStringLiteral(const char *text, uint32_t length, int32_t line, const char *file)
 {
     symbol *sym = nullptr;
-    if (merge_duplicate_strings_flag)
-        for (const string_entry &e : sStringLiteralTable)
-            if (e.bytes.size() == length && memcmp(e.bytes.data(), text, length) == 0) {
-                sym = e.sym;
-                break;
-            }
+    std::string bytes(text, length);
+    if (merge_duplicate_strings_flag) {
+        auto found = s_string_index.find(bytes);
+        if (found != s_string_index.end())
+            sym = found->second;
+    }
     if (!sym) {
         sym = sym_string_symbol(length);
         free(sym->string_text);
         sym->string_text = static_cast<char *>(trn_alloc(length + 1));
         memcpy(sym->string_text, text, length);
         sym->string_length = length;
-        sStringLiteralTable.push_back({std::string(text, length), sym});
+        s_string_index.emplace(bytes, sym);
+        sStringLiteralTable.push_back({bytes, sym});
     }
     ++sym->ref_count;
     pcodell *ident = ll_ident(sym, line, file);
@@ -161,7 +164,9 @@ stmt *trnPostProcess(stmt *list)
         else
             r->function->interrupt = r;
     }
-    for (symbol *f : trn_static_functions()) {
+    const std::vector<symbol *> &statics = trn_static_functions();
+    for (auto it = statics.rbegin(); it != statics.rend(); ++it) {
+        symbol *f = *it;
         bool referenced = f->ref_count > 0;
         if (referenced && !f->is_defined)
             trn_error(1212, f->name);
@@ -200,6 +205,7 @@ void trnFreeState()
     if (!trn_close_module())
         return;
     sStringLiteralTable.clear();
+    s_string_index.clear();
     s_free_interrupts();
     trn_free_switches();
     trn_reset_declarations();

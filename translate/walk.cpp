@@ -16,15 +16,6 @@ static_assert(ZZ_LIST_END == TRN_LIST_END && ZZ_ABSENT == TRN_ABSENT);
 
 namespace {
 
-// A token of the stream: a node of the tree, or a list end or an absent
-// child marker, which carries the position of the node before it.
-struct flat_token {
-    const pcodehl *node;
-    int token;
-};
-
-std::vector<flat_token> s_stream;
-size_t s_next;
 bool s_started;
 pcodehl *s_root;
 bool s_module_open;
@@ -46,10 +37,13 @@ bool s_left_marked(uint32_t kind)
 
 bool s_right_marked(uint32_t kind) { return kind == H_CSTMT || kind == H_CALL; }
 
+// What the token stream delivers next: a node, or a list end or absent
+// child marker, which carries the position of its node.
 struct work {
     const pcodehl *node;
-    int token; // 0: visit the node
+    int token; // 0: the node itself
 };
+std::vector<work> s_pending;
 
 } // namespace
 
@@ -104,40 +98,36 @@ void trn_at(const pcodehl *node)
 
 void trnFlattenAST(pcodehl *root)
 {
-    s_stream.clear();
-    s_next = 0;
+    s_pending.clear();
     s_started = false;
     s_root = root;
-    std::vector<work> pending;
-    if (root)
-        pending.push_back({root, 0});
+    if (!root)
+        return;
+    // The pre-order links; a pending right child waits on the stack, so
+    // long lists and right-nested chains need no recursion.
+    std::vector<pcodehl *> rights;
     pcodehl *previous = nullptr;
-    while (!pending.empty()) {
-        work item = pending.back();
-        pending.pop_back();
-        if (item.token) {
-            s_stream.push_back({item.node, item.token});
-            continue;
-        }
-        auto *node = const_cast<pcodehl *>(item.node);
+    for (pcodehl *node = root; node;) {
         if (previous)
             previous->flat = node;
         node->flat = nullptr;
         previous = node;
-        s_stream.push_back({node, static_cast<int>(node->kind)});
         if (node->right)
-            pending.push_back({node->right, 0});
-        else if (s_is_list(node->kind))
-            pending.push_back({node, ZZ_LIST_END});
-        else if (s_right_marked(node->kind))
-            pending.push_back({node, ZZ_ABSENT});
-        if (node->left)
-            pending.push_back({node->left, 0});
-        else if (s_left_marked(node->kind))
-            pending.push_back({node, ZZ_ABSENT});
+            rights.push_back(node->right);
+        if (node->left) {
+            node = node->left;
+        } else if (!rights.empty()) {
+            node = rights.back();
+            rights.pop_back();
+        } else {
+            node = nullptr;
+        }
     }
+    s_pending.push_back({root, 0});
 }
 
+// The tokens follow the pre-order links, with the list ends and absent
+// children that the tree grammar needs in between.
 int zzlex()
 {
     if (!s_started) {
@@ -146,12 +136,26 @@ int zzlex()
     }
     if (trn_abort_pending)
         return ZZ_ABORT;
-    if (s_next >= s_stream.size())
+    if (s_pending.empty())
         return -1;
-    const flat_token &t = s_stream[s_next++];
-    zzlval.node = const_cast<pcodehl *>(t.node);
-    trn_at(t.node);
-    return t.token;
+    work item = s_pending.back();
+    s_pending.pop_back();
+    zzlval.node = const_cast<pcodehl *>(item.node);
+    trn_at(item.node);
+    if (item.token)
+        return item.token;
+    const pcodehl *node = item.node;
+    if (node->right)
+        s_pending.push_back({node->right, 0});
+    else if (s_is_list(node->kind))
+        s_pending.push_back({node, ZZ_LIST_END});
+    else if (s_right_marked(node->kind))
+        s_pending.push_back({node, ZZ_ABSENT});
+    if (node->left)
+        s_pending.push_back({node->left, 0});
+    else if (s_left_marked(node->kind))
+        s_pending.push_back({node, ZZ_ABSENT});
+    return static_cast<int>(node->kind);
 }
 
 stmt *trnTranslateAST(pcodehl *root)
@@ -172,10 +176,10 @@ stmt *trnTranslateAST(pcodehl *root)
     zz_result = nullptr;
     trn_abort_pending = false;
     trnFlattenAST(root);
-    if (!s_stream.empty())
+    if (root)
         zzparse();
-    s_stream.clear();
-    s_stream.shrink_to_fit();
+    s_pending.clear();
+    s_pending.shrink_to_fit();
     if (trn_abort_pending) {
         trn_abort_pending = false;
         trn_drop_calls();

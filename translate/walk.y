@@ -21,6 +21,7 @@ struct zz_value {
     };
     int32_t line;
     const char *file;
+    stmt *tail; // a list's last statement, so that appending stays linear
     symbol *label1;
     symbol *label2;
 };
@@ -33,6 +34,26 @@ struct zz_value {
 #define P(n) (n)->line, (n)->file
 
 void zzerror(const char *message);
+
+static stmt *s_last(stmt *list)
+{
+    while (list && list->next)
+        list = list->next;
+    return list;
+}
+
+// Appends `more` to the list whose last statement is `tail`; gives the new
+// last statement.
+static stmt *s_join(stmt *tail, stmt *more)
+{
+    if (!more)
+        return tail;
+    if (tail) {
+        tail->next = more;
+        more->prev = tail;
+    }
+    return s_last(more);
+}
 
 static stmt *s_expression_statement(pcodell *tree)
 {
@@ -73,8 +94,8 @@ unit
     ;
 
 deflst
-    : H_DEFLST external                 { $$ = $2; }
-    | deflst H_DEFLST external          { $$ = stmtAppend($1, $3); }
+    : H_DEFLST external                 { $$ = $2; $<tail>$ = s_last($2); }
+    | deflst H_DEFLST external          { $<tail>$ = s_join($<tail>1, $3); $$ = $1 ? $1 : $3; }
     ;
 
 external
@@ -117,8 +138,8 @@ decls_opt
     ;
 
 decllst
-    : H_DECLLST decl                    { $$ = $2; }
-    | decllst H_DECLLST decl            { $$ = stmtAppend($1, $3); }
+    : H_DECLLST decl                    { $$ = $2; $<tail>$ = s_last($2); }
+    | decllst H_DECLLST decl            { $<tail>$ = s_join($<tail>1, $3); $$ = $1 ? $1 : $3; }
     ;
 
 decl
@@ -181,8 +202,8 @@ stmts_opt
     ;
 
 stmtlst
-    : H_STMTLST stmt                    { $$ = $2; }
-    | stmtlst H_STMTLST stmt            { $$ = stmtAppend($1, $3); }
+    : H_STMTLST stmt                    { $$ = $2; $<tail>$ = s_last($2); }
+    | stmtlst H_STMTLST stmt            { $<tail>$ = s_join($<tail>1, $3); $$ = $1 ? $1 : $3; }
     ;
 
 stmt
