@@ -176,7 +176,8 @@ stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, TRN_POS);
 stmt *trnAssembly(asm_statement *block, TRN_POS);
 stmt *trnPragma(const pragma_record *pragma, TRN_POS);
 pcodell *trnStringLiteral(const char *text, uint32_t length, TRN_POS);
-stmt *trnPostProcess(stmt *list);
+// `tail` is the list's last statement, where the string-table section goes.
+stmt *trnPostProcess(stmt *list, stmt *tail);
 symbol *sGetInternalLabel(const char *prefix);
 void trn_reset_statements();
 

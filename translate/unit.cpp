@@ -156,7 +156,7 @@ pcodell *trnStringLiteral(const char *text, uint32_t length, int32_t line, const
     return ll_indir(ident, ll_sizeof_type(sym->type), sym->type->memory, sym->type->range, line, file);
 }
 
-stmt *trnPostProcess(stmt *list)
+stmt *trnPostProcess(stmt *list, stmt *tail)
 {
     for (interrupt_record *r = sInterruptTable; r; r = r->next) {
         if (!r->function->is_defined)
@@ -187,7 +187,13 @@ stmt *trnPostProcess(stmt *list)
         trn_guard([&] { change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0); });
         pcodell *tree = pcodell_create(I_SECTION, nullptr, nullptr, 0, nullptr);
         tree->sym = change;
-        list = stmtAppend(list, stmtCreate(tree));
+        stmt *change_statement = stmtCreate(tree);
+        if (tail) {
+            tail->next = change_statement;
+            change_statement->prev = tail;
+        } else {
+            list = change_statement;
+        }
         for (const string_entry &e : sStringLiteralTable) {
             if (e.sym->ref_count == 0)
                 continue;

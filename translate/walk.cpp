@@ -1,6 +1,7 @@
 // The walk over the syntax tree: the tree is flattened into its pre-order
 // token stream and parsed by the tree grammar, whose actions translate.
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -90,10 +91,9 @@ void trn_at(const pcodehl *node)
     if (!node)
         return;
     yylineno = node->line;
-    if (node->file && strcmp(node->file, yyfilename) != 0) {
-        strncpy(yyfilename, node->file, MAX_PATH_LENGTH - 1);
-        yyfilename[MAX_PATH_LENGTH - 1] = '\0';
-    }
+    // Consecutive nodes nearly always name the same file.
+    if (node->file && strcmp(node->file, yyfilename) != 0)
+        snprintf(yyfilename, MAX_PATH_LENGTH, "%s", node->file);
 }
 
 void trnFlattenAST(pcodehl *root)

@@ -90,7 +90,7 @@ static stmt *s_expression_statement(pcodell *tree)
 %%
 
 unit
-    : deflst LIST_END                   { zz_result = trnPostProcess($1); }
+    : deflst LIST_END                   { zz_result = trnPostProcess($1, $<tail>1); }
     ;
 
 deflst
