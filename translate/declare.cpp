@@ -225,7 +225,9 @@ symbol *s_declare_parameter_seam(const char *name, const typell *type, int32_t s
         typell *adjusted = s_adjust_parameter_type(type_copy(type));
         s_head_parameters.push_back({name, type_copy(adjusted), storage_class, file ? file : "", line});
         symbol *record = sym_new_record(VARIABLE, name);
-        record->storage_class = s_process_sclass(name, storage_class, adjusted, false, true);
+        // The diagnostics of the class come when the parameter is declared.
+        record->storage_class = storage_class == SC_OVERLAY ? SC_STATIC
+                                                            : s_process_sclass(name, storage_class, adjusted, false, true);
         record->type = adjusted;
         return record;
     }
