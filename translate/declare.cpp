@@ -39,17 +39,13 @@ struct head_parameter {
 bool s_collecting_head;
 std::vector<head_parameter> s_head_parameters;
 
-// Arrays and functions as parameters are passed by address.
+// Arrays and functions as parameters are passed by address.  The pointer
+// itself is a parameter and so lives in data memory; the elements keep the
+// memory space and range they were declared with.
 typell *s_adjust_parameter_type(typell *type)
 {
     if (type->kind == ARY) {
-        typell *element = type_copy(type->next);
-        typell *pointer = type_pointer_to(element);
-        pointer->memory = type->memory;
-        pointer->range = type->range;
-        pointer->is_const = 0;
-        pointer->memory = element->memory;
-        pointer->range = element->range;
+        typell *pointer = type_pointer_to(type_copy(type->next));
         type_free(type);
         return pointer;
     }

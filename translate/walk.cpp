@@ -18,7 +18,6 @@ static_assert(ZZ_LIST_END == TRN_LIST_END && ZZ_ABSENT == TRN_ABSENT);
 namespace {
 
 bool s_started;
-pcodehl *s_root;
 bool s_module_open;
 // The seams of type resolution as they were before this unit.
 trn_parameter_declarer s_saved_declarer;
@@ -100,7 +99,6 @@ void trnFlattenAST(pcodehl *root)
 {
     s_pending.clear();
     s_started = false;
-    s_root = root;
     if (!root)
         return;
     // The pre-order links; a pending right child waits on the stack, so
