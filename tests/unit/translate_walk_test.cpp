@@ -215,4 +215,28 @@ TEST_F(WalkTest, InterruptRecordIsAttachedToItsDefinition)
     EXPECT_EQ(isr->interrupt->saves->size, 2u);
 }
 
+// `int x = - - ... - 1;` nested deeper than the tree parser's stack may grow.
+TEST(WalkLimits, StackGrowthEndsAtItsLimit)
+{
+    maxerror = 25;
+    error_level = 3;
+    pcodehl *value = new_pcodehl(H_CNST, nullptr, nullptr, 1, "deep.c");
+    value->constant.type = CT_INT;
+    value->constant.value = 1;
+    for (int i = 0; i < 140000; ++i)
+        value = new_pcodehl(H_MINUS, value, nullptr, 1, "deep.c");
+    pcodehl *ident = new_pcodehl(H_IDENT, nullptr, nullptr, 1, "deep.c");
+    ident->name = hl_strdup("x");
+    pcodehl *decl = new_pcodehl(H_DECL, ident, value, 1, "deep.c");
+    decl->type = new_typehl();
+    typehl_append(decl->type, new_typenodehl(T_INT));
+    pcodehl *root = new_pcodehl(H_DEFLST, new_pcodehl(H_DECLLST, decl, nullptr, 1, "deep.c"), nullptr, 1, "deep.c");
+    ::testing::internal::CaptureStdout();
+    EXPECT_THROW(trnTranslateAST(root), compile_abort);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Fatal [100] -internal- yacc stack overflow"), std::string::npos) << out;
+    trnFreeState();
+    hl_free_ast(root);
+}
+
 } // namespace
