@@ -41,9 +41,9 @@ const char USAGE[] =
 struct print_request {
     std::string text;
     std::string name;
-    unsigned size;
-    uint32_t address;
-    bool in_program_memory;
+    unsigned size = 1;
+    uint32_t address = 0;
+    bool in_program_memory = false; // resolved against the map after parsing
 };
 
 struct sim_options {
