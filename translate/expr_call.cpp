@@ -223,6 +223,23 @@ binary_routine s_binary_routine(uint32_t kind)
     }
 }
 
+pcodell *s_assignment(uint32_t kind, pcodell *a, pcodell *b, int32_t line, const char *file)
+{
+    switch (kind) {
+    case H_ASSIGN: return trnAssign(a, b, true, line, file);
+    case H_ADDA: return trnAddAssign(a, b, line, file);
+    case H_SUBA: return trnSubAssign(a, b, line, file);
+    case H_MULA: return trnMulAssign(a, b, line, file);
+    case H_DIVA: return trnDivAssign(a, b, line, file);
+    case H_MODA: return trnModAssign(a, b, line, file);
+    case H_SHLA: return trnShiftLeft_assign(a, b, line, file);
+    case H_SHRA: return trnShiftRight_assign(a, b, line, file);
+    case H_ANDA: return trnAndAssign(a, b, line, file);
+    case H_ORA: return trnOrAssign(a, b, line, file);
+    default: return trnXorAssign(a, b, line, file);
+    }
+}
+
 pcodell *s_build(pcodehl *e)
 {
     trn_at(e);
@@ -270,6 +287,39 @@ pcodell *s_build(pcodehl *e)
     case H_REF: {
         pcodell *a = s_build(e->left);
         return a ? trnReference(trnConfirmLval(a), line, file) : nullptr;
+    }
+    case H_PREINC:
+    case H_PSTINC:
+    case H_PREDEC:
+    case H_PSTDEC: {
+        pcodell *a = s_build(e->left);
+        if (!a)
+            return nullptr;
+        a = trnConfirmLval(a);
+        switch (e->kind) {
+        case H_PREINC: return trnPreIncrement(a, line, file);
+        case H_PSTINC: return trnPostIncrement(a, line, file);
+        case H_PREDEC: return trnPreDecrement(a, line, file);
+        default: return trnPostDecrement(a, line, file);
+        }
+    }
+    case H_ASSIGN:
+    case H_ADDA:
+    case H_SUBA:
+    case H_MULA:
+    case H_DIVA:
+    case H_MODA:
+    case H_SHLA:
+    case H_SHRA:
+    case H_ANDA:
+    case H_ORA:
+    case H_XORA: {
+        pcodell *a = s_build(e->left);
+        pcodell *b = s_value(e->right);
+        if (!a || !b)
+            return s_drop(a, b);
+        trn_at(e);
+        return s_assignment(e->kind, trnConfirmLval(a), b, line, file);
     }
     case H_MEMBER: {
         pcodell *a = s_build(e->left);
