@@ -425,6 +425,11 @@ stmt *trnLabel(const char *name, stmt *statement, int32_t line, const char *file
 
 stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, int32_t line, const char *file)
 {
+    if (!is_pcodell_constant(value) || value->constant.type == CT_FLOAT) {
+        trn_error(1219);
+        pcodellFreeTree(value);
+        return statement;
+    }
     if (sym_lookup_label(name)) {
         trn_error(1512, name);
         pcodellFreeTree(value);
