@@ -66,7 +66,7 @@ void Preprocessor::do_elif() {
         f.guard = Guard::None;
     Conditional &c = conds_.back();
     if (c.else_seen) {
-        report(where_.file, where_.line, 1000, "#elif after #else");
+        report(where_.file, where_.line, 1000, "#elif following #else");
         skip_rest_of_line();
         skipping_ = true;
         return;
@@ -96,7 +96,7 @@ void Preprocessor::do_else() {
     else
         skip_rest_of_line();
     if (c.else_seen) {
-        report(where_.file, where_.line, 1000, "#else after #else");
+        report(where_.file, where_.line, 1000, "#else following #else");
         skipping_ = true;
         return;
     }

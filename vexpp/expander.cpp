@@ -195,8 +195,8 @@ bool Expander::collect_args(Macro *m, std::vector<Buffer *> &args) {
         return false;
     }
     if (given > nparams) {
-        std::string text = "macro '" + std::string(m->name->name) + "' passed " + std::to_string(given) +
-                           (given == 1 ? " argument" : " arguments") + ", but takes just " + std::to_string(nparams);
+        std::string text = "macro '" + std::string(m->name->name) + "' takes " + std::to_string(nparams) +
+                           (nparams == 1 ? " argument" : " arguments") + ", but " + std::to_string(given) + " were given";
         report(call_file_, call_line_, 1000, text.c_str());
         return false;
     }
@@ -323,8 +323,7 @@ void Expander::paste_all(Buffer &tokens) {
                 if (paste(lhs, t, joined)) {
                     lhs = joined;
                 } else {
-                    std::string text = "pasting '" + spelling(lhs) + "' and '" + spelling(t) +
-                                       "' does not give a valid preprocessing token";
+                    std::string text = "'" + spelling(lhs) + "' ## '" + spelling(t) + "' does not make one token";
                     report(call_file_, call_line_, 1000, text.c_str());
                     lhs.flags &= ~TF_PASTE_LEFT;
                     tokens[w++] = t;
@@ -394,14 +393,14 @@ bool Expander::expand_builtin(Macro *m, const Token &name) {
         release(out);
         Token open, str, close;
         if (!peek_lparen()) {
-            report(call_file_, call_line_, 1000, "_Pragma takes a parenthesized string literal");
+            report(call_file_, call_line_, 1000, "_Pragma needs a string literal in parentheses");
             return true;
         }
         read_raw(str, true);
         if (str.kind == TK_STRING)
             read_raw(close, true);
         if (str.kind != TK_STRING || !close.is_punct(')')) {
-            report(call_file_, call_line_, 1000, "_Pragma takes a parenthesized string literal");
+            report(call_file_, call_line_, 1000, "_Pragma needs a string literal in parentheses");
             return true;
         }
         std::string body;

@@ -170,10 +170,12 @@ bool DefinitionParser::parse_body(Macro &m) {
             return false;
         } else if (t.is_punct(P_HASHHASH)) {
             if (m.body.empty() || i + 1 == tokens_.size()) {
-                if (m.function_like)
-                    report(where_.file, where_.line, 1000, "'##' cannot appear at either end of a macro expansion");
-                else
+                if (m.function_like) {
+                    std::string text = "## needs an operand on each side in macro '" + std::string(m.name->name) + "'";
+                    report(where_.file, where_.line, 1000, text.c_str());
+                } else {
                     report(where_.file, where_.line, 1040, m.name->name);
+                }
                 return false;
             }
             m.body.back().flags |= TF_PASTE_LEFT;

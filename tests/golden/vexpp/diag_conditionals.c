@@ -56,8 +56,8 @@
 // CONSOLE-NEXT: {{.*}}/t.c:23:Error [1030] identifier expected in #ifndef
 // CONSOLE-NEXT: {{.*}}/t.c:25:Error [1020] unexpected input following '#ifdef'
 // CONSOLE-NEXT: {{.*}}/t.c:27:Error [1030] identifier expected in #undef
-// CONSOLE-NEXT: {{.*}}/t.c:30:Error [1000] #elif after #else
-// CONSOLE-NEXT: {{.*}}/t.c:31:Error [1000] #else after #else
+// CONSOLE-NEXT: {{.*}}/t.c:30:Error [1000] #elif following #else
+// CONSOLE-NEXT: {{.*}}/t.c:31:Error [1000] #else following #else
 // CONSOLE-NEXT: {{.*}}/t.c:34:Error [1020] unexpected input following '#else'
 // CONSOLE-NEXT: {{.*}}/t.c:40:Error [1000] #if without matching #endif
 // CONSOLE-NOT: Error

@@ -33,7 +33,7 @@
 // CONSOLE-NEXT: {{.*}}/t.c:15:Error [1040] # or ## operator found in simple macro n
 // CONSOLE-NEXT: {{.*}}/t.c:16:Error [1040] # or ## operator found in simple macro o
 // CONSOLE-NEXT: {{.*}}/t.c:17:Error [1041] # operator requires a parameter name as operand
-// CONSOLE-NEXT: {{.*}}/t.c:18:Error [1000] '##' cannot appear at either end of a macro expansion
+// CONSOLE-NEXT: {{.*}}/t.c:18:Error [1000] ## needs an operand on each side in macro 'q'
 // CONSOLE-NEXT: {{.*}}/t.c:20:Error [1034] previous definition of macro 'r' does not agree
 // CONSOLE-NEXT: {{.*}}/t.c:22:Error [1034] previous definition of macro 's' does not agree
 // CONSOLE-NEXT: {{.*}}/t.c:23:Error [1035] expecting macro name, received '__LINE__' instead

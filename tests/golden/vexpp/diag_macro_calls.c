@@ -12,11 +12,11 @@ two(1) none(2) two(1, 2, 3) var() after
 #define pasted(a, b) a ## b
 pasted(+, /) pasted(/, *) pasted(/, /)
 // CONSOLE: {{.*}}/t.c:8:Error [1024] macro 'two' expects 2 arguments, but only 1 found
-// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'none' passed 1 argument, but takes just 0
-// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'two' passed 3 arguments, but takes just 2
+// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'none' takes 0 arguments, but 1 were given
+// CONSOLE-NEXT: {{.*}}/t.c:8:Error [1000] macro 'two' takes 2 arguments, but 3 were given
 // CONSOLE-NEXT: {{.*}}/t.c:10:Error [1032] ')' expected in expansion of macro 'two'
-// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] pasting '+' and '/' does not give a valid preprocessing token
-// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] pasting '/' and '*' does not give a valid preprocessing token
-// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] pasting '/' and '/' does not give a valid preprocessing token
+// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] '+' ## '/' does not make one token
+// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] '/' ## '*' does not make one token
+// CONSOLE-NEXT: {{.*}}/t.c:13:Error [1000] '/' ## '/' does not make one token
 // CONSOLE-NOT: Error
 // ERRFILE: Error[1024] {{.*}}/t.c 8 : macro 'two' expects 2 arguments, but only 1 found
