@@ -146,18 +146,24 @@ void Preprocessor::define_from_command_line(const std::string &definition, uint3
 
 bool Preprocessor::enter_file(const std::string &path, uint32_t report_file, uint32_t report_line,
                               const std::string &name, bool announce) {
-    auto buffer = std::make_unique<SourceBuffer>();
-    if (!read_source_file(path, *buffer)) {
-        report(report_file, report_line, 1027, name.c_str());
-        return false;
+    // A header read again (one without a guard, say) is not read from disk
+    // again: files do not change while they are preprocessed.
+    SourceBuffer *&content = contents_[path];
+    if (!content) {
+        auto buffer = std::make_unique<SourceBuffer>();
+        if (!read_source_file(path, *buffer)) {
+            report(report_file, report_line, 1027, name.c_str());
+            return false;
+        }
+        content = buffer.get();
+        buffers_.push_back(std::move(buffer));
     }
     File f;
     uint32_t id = file_id(path);
-    f.lexer = std::make_unique<Lexer>(*buffer, idents_, id);
+    f.lexer = std::make_unique<Lexer>(*content, idents_, id);
     f.path = path;
     f.dir = directory_of(path);
     f.cond_base = conds_.size();
-    buffers_.push_back(std::move(buffer));
     files_.push_back(std::move(f));
     if (announce)
         output_.file_change(1, id);

@@ -154,6 +154,7 @@ private:
     bool has_pushback_ = false;
     Token where_; // the '#' of the directive being handled
     std::vector<Token> line_tokens_;
+    std::unordered_map<std::string, SourceBuffer *> contents_; // by path as opened
     std::unordered_map<std::string, Ident *> guards_;
     std::unordered_set<std::string> once_;
 };
