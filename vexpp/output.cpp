@@ -97,6 +97,8 @@ bool Output::avoid_paste(const Token &t) const {
 }
 
 void Output::token(const Token &t) {
+    if (t.len == 0)
+        return;
     sync(t.line, t.file);
     if (!bol_ && ((t.flags & TF_PREV_WHITE) || avoid_paste(t)))
         put(' ');
