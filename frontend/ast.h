@@ -34,7 +34,8 @@ struct pcodehl;
 //     for a reference to a tag);
 //   T_ENUM: tag name, enumerator list (H_ILIST of H_ASSIGN or H_IDENT);
 //   T_ARRAY: bound expression, or null;
-//   T_FUNCTION: parameter list (H_DECLLST of H_DECL), `...` flag;
+//   T_FUNCTION: parameter list (H_DECLLST of H_DECL), `...` flag, and 1 when
+//     the declarator is a prototype (an empty list written "()" is not);
 //   T_TYPEDEF_NAME: name, the typedef's type-specification list.
 // Copies share the sub-lists; only the node that `owns` them frees them.
 struct typenodehl {
