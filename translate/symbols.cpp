@@ -24,6 +24,10 @@ bool s_module_begun;
 bool s_in_function_flag;
 bool s_first_block_in_function_flag;
 std::string s_last_file_name;
+// Consecutive records nearly always come from the same file, and making a
+// full path asks the host for the current directory: the name as the record
+// carries it is remembered beside its full path.
+std::string s_last_file_given;
 
 void s_free_record(symbol *sym)
 {
@@ -128,6 +132,7 @@ void sym_end_module()
         s_all_records = next;
     }
     s_last_file_name.clear();
+    s_last_file_given.clear();
     s_in_function_flag = false;
     s_first_block_in_function_flag = false;
     names_reset_counters();
@@ -142,9 +147,11 @@ void s_add_to_master_symbol_table(symbol *entry)
         free(entry->name);
         entry->name = trn_strdup(full_path.c_str());
         s_last_file_name = full_path;
+        s_last_file_given.clear();
         s_forget_dependent_file(full_path);
-    } else if (entry->file && entry->file[0]) {
+    } else if (entry->file && entry->file[0] && s_last_file_given != entry->file) {
         std::string full_path = _fullpath(entry->file);
+        s_last_file_given = entry->file;
         if (full_path != s_last_file_name) {
             symbol *file_entry = sym_new_record(SOURCE_FILE, full_path.c_str());
             s_append(file_entry);

@@ -152,6 +152,30 @@ bool s_compile(const char *source, const char *preprocessed, timing *t)
     return status == 0 && get_error_count() + get_warning_count() == before;
 }
 
+// Each compile runs in a fresh process, as the compiler and gcc do, so no
+// run inherits the heap that an earlier run left behind.
+bool s_compile_in_child(const char *source, const char *preprocessed, timing *t)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return false;
+    fflush(stdout);
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(channel[0]);
+        timing measured{};
+        bool clean = s_compile(source, preprocessed, &measured);
+        bool written = clean && write(channel[1], &measured, sizeof measured) == sizeof measured;
+        _exit(written ? 0 : 1);
+    }
+    close(channel[1]);
+    bool received = pid > 0 && read(channel[0], t, sizeof *t) == sizeof *t;
+    close(channel[0]);
+    int status = 0;
+    bool exited = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return received && exited;
+}
+
 double s_gcc(const char *source)
 {
     auto start = clock_type::now();
@@ -181,7 +205,7 @@ int main(int argc, char **argv)
     double ours = 1e9, host = 1e9;
     for (int run = 0; run < 5; ++run) {
         timing t;
-        if (!s_compile(source, preprocessed, &t)) {
+        if (!s_compile_in_child(source, preprocessed, &t)) {
             fprintf(stderr, "translate_bench: the generated unit did not compile cleanly\n");
             return 1;
         }
