@@ -114,9 +114,9 @@ static s8 cmd_help(u8 argc, char *argv[])
 
     for (i = 0; i < ARRAY_SIZE(commands); i++) {
         uart_puts_rom(commands[i].name);
-        uart_puts(" - ");
+        uart_puts_rom(" - ");
         uart_puts_rom(commands[i].help);
-        uart_puts("\r\n");
+        uart_puts_rom("\r\n");
     }
     return argc > 0 && argv != NULL ? 1 : 0;
 }
@@ -140,7 +140,7 @@ static s8 cmd_get(u8 argc, char *argv[])
     if (argc < 2 || !parse_number(argv[1], &reg) || reg >= sizeof registers)
         return -1;
     put_hex(registers[reg]);
-    uart_puts("\r\n");
+    uart_puts_rom("\r\n");
     return 0;
 }
 
@@ -150,7 +150,7 @@ static s8 cmd_dump(u8 argc, char *argv[])
 
     for (i = 0; i < sizeof registers; i++) {
         put_hex(registers[i]);
-        uart_puts((i & 7) == 7 ? "\r\n" : " ");
+        uart_puts_rom((i & 7) == 7 ? "\r\n" : " ");
     }
     (void)argv;
     return (s8)argc - 1;
@@ -197,7 +197,7 @@ void main(void)
         if (c == '\r') {
             line[line_len] = '\0';
             status = execute(line);
-            uart_puts(status < 0 ? "error\r\n" : "ok\r\n");
+            uart_puts_rom(status < 0 ? "error\r\n" : "ok\r\n");
             line_len = 0;
         } else if (line_len < LINE_MAX - 1) {
             line[line_len++] = (char)c;

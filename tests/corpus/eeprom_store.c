@@ -107,7 +107,7 @@ void settings_save(void)
     }
 }
 
-void settings_set_name(const char *name)
+void settings_set_name(const rom char *name)
 {
     u8 i;
 

@@ -173,11 +173,11 @@ void main(void)
     uart_puts_rom("ready\r\n");
     for (;;) {
         length = uart_read_line(line, sizeof line);
-        uart_puts("echo: ");
+        uart_puts_rom("echo: ");
         uart_puts(line);
-        uart_puts(" (");
+        uart_puts_rom(" (");
         uart_put_dec(length);
-        uart_puts(")\r\n");
+        uart_puts_rom(")\r\n");
         if (rx.overflow) {
             uart_puts_rom("overflow ");
             uart_put_hex((u8)rx_errors);
