@@ -15,7 +15,4 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure
 
-for fuzz in tests/fuzz/run-*.sh; do
-  [ -e "$fuzz" ] || continue
-  "$fuzz" 30
-done
+tests/fuzz/run-fuzz.sh 30

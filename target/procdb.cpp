@@ -5,7 +5,6 @@
 
 #include <bit>
 #include <cctype>
-#include <source_location>
 
 namespace {
 
@@ -27,16 +26,17 @@ const family_constants family_table[] = {
     {8, 8, 0x200000, 256, 0x1FFFFF, 4095},  // _VxCORE
 };
 
-const device_record &s_device(int processor, std::source_location caller = std::source_location::current())
+// The default arguments name the line of the query that was called.
+const device_record &s_device(int processor, unsigned caller_line = __builtin_LINE())
 {
     if (processor < 1 || processor > NUMBER_OF_PROCESSORS)
-        _assert("processor >= 1 && processor <= NUMBER_OF_PROCESSORS", "mgproc", caller.line());
+        _assert("processor >= 1 && processor <= NUMBER_OF_PROCESSORS", "mgproc", caller_line);
     return device_table[processor - 1];
 }
 
-const family_constants &s_family_of(int processor, std::source_location caller = std::source_location::current())
+const family_constants &s_family_of(int processor, unsigned caller_line = __builtin_LINE())
 {
-    return family_table[s_device(processor, caller).family - 1];
+    return family_table[s_device(processor, caller_line).family - 1];
 }
 
 bool s_same_name(const char *given, const char *stored)

@@ -12,13 +12,6 @@
 #include "frontend/varlocate.h"
 #include "support/list.h"
 #include "support/position.h"
-#include "target/procdb.h"
-
-// Every processor of this build is a VxCORE device.
-int getInstSet(int)
-{
-    return _VxCORE;
-}
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -13,14 +13,7 @@
 #include "frontend/varlocate.h"
 #include "support/list.h"
 #include "support/position.h"
-#include "target/procdb.h"
 #include "translate/translate.h"
-
-// Every processor of this build is a VxCORE device.
-int getInstSet(int)
-{
-    return _VxCORE;
-}
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
