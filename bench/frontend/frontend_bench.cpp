@@ -5,15 +5,13 @@
 //
 //   frontend_bench [LINES]      (default 60000)
 #include <malloc.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "bench/common/bench_support.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "frontend/ast.h"
@@ -21,8 +19,6 @@
 #include "support/position.h"
 
 namespace {
-
-using clock_type = std::chrono::steady_clock;
 
 // One unit of about thirty lines: a typedef'd structure, an enumeration, a
 // table and a function with loops, a switch and mixed expressions.
@@ -60,13 +56,7 @@ void s_unit(std::string &out, int i)
         "    counter@ += (unsigned int)local.a;\n"
         "    return sum + c + (local.a > 0 ? 1 : 2);\n"
         "}\n";
-    std::string number = std::to_string(i);
-    for (const char *p = unit; *p; ++p) {
-        if (*p == '@')
-            out += number;
-        else
-            out += *p;
-    }
+    bench::append_instance(out, unit, i);
 }
 
 std::string s_generate(int lines)
@@ -85,15 +75,6 @@ int s_line_count(const std::string &text)
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-bool s_write(const char *path, const std::string &text)
-{
-    FILE *f = fopen(path, "w");
-    if (!f)
-        return false;
-    bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
-    return fclose(f) == 0 && ok;
-}
-
 // Parses `path` once; returns the seconds taken, or a negative value when
 // the unit did not parse cleanly.  With `heap` the bytes held by the tree.
 double s_parse(const char *path, size_t *heap = nullptr)
@@ -105,10 +86,10 @@ double s_parse(const char *path, size_t *heap = nullptr)
     yylineno = 1;
     unsigned errors = get_error_count();
     size_t before = mallinfo2().uordblks;
-    auto start = clock_type::now();
+    auto start = bench::clock_type::now();
     yyinitparse();
     int status = yyparse();
-    double seconds = std::chrono::duration<double>(clock_type::now() - start).count();
+    double seconds = bench::seconds_since(start);
     if (heap)
         *heap = mallinfo2().uordblks - before;
     hl_free_ast(hl_get_ast());
@@ -117,21 +98,6 @@ double s_parse(const char *path, size_t *heap = nullptr)
     fclose(yyin);
     yyin = nullptr;
     return status == 0 && get_error_count() == errors ? seconds : -1;
-}
-
-double s_gcc(const char *path)
-{
-    auto start = clock_type::now();
-    pid_t pid = fork();
-    if (pid == 0) {
-        freopen("/dev/null", "w", stderr);
-        execlp("gcc", "gcc", "-fsyntax-only", "-w", "-x", "c", path, static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return std::chrono::duration<double>(clock_type::now() - start).count();
 }
 
 } // namespace
@@ -144,7 +110,7 @@ int main(int argc, char **argv)
     const char *path = "frontend_bench.i";
     std::string text = s_generate(lines);
     lines = s_line_count(text);
-    if (!s_write(path, text)) {
+    if (!bench::write_file(path, text)) {
         fprintf(stderr, "frontend_bench: cannot write %s\n", path);
         return 1;
     }
@@ -157,7 +123,7 @@ int main(int argc, char **argv)
             return 1;
         }
         ours = std::min(ours, t);
-        double g = s_gcc(path);
+        double g = bench::time_gcc_syntax_only(path);
         if (g < 0) {
             fprintf(stderr, "frontend_bench: gcc -fsyntax-only failed on the generated unit\n");
             return 1;
@@ -172,7 +138,7 @@ int main(int argc, char **argv)
     for (int part : {4, 2, 1}) {
         std::string piece = s_generate(lines / part);
         int piece_lines = s_line_count(piece);
-        s_write(path, piece);
+        bench::write_file(path, piece);
         size_t heap = 0;
         s_parse(path, &heap);
         printf("tree heap for %6d lines: %9zu bytes, %.0f bytes/line\n", piece_lines, heap,

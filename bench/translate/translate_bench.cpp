@@ -7,11 +7,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "bench/common/bench_support.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "driver/options.h"
@@ -21,8 +21,6 @@
 #include "translate/translate.h"
 
 namespace {
-
-using clock_type = std::chrono::steady_clock;
 
 // One unit of about forty lines: a macro, a structure with bit-fields, a
 // table, a function with loops, a switch, pointer and member arithmetic,
@@ -70,13 +68,7 @@ void s_unit(std::string &out, int i)
         "    emit@(\"done\", (int)(buf - (unsigned char *)0));\n"
         "    return sum + c + (local.level > 0 ? 1 : 2);\n"
         "}\n";
-    std::string number = std::to_string(i);
-    for (const char *p = unit; *p; ++p) {
-        if (*p == '@')
-            out += number;
-        else
-            out += *p;
-    }
+    bench::append_instance(out, unit, i);
 }
 
 std::string s_generate(int lines)
@@ -85,33 +77,6 @@ std::string s_generate(int lines)
     for (int i = 0; static_cast<int>(std::count(text.begin(), text.end(), '\n')) < lines; ++i)
         s_unit(text, i);
     return text;
-}
-
-bool s_write(const char *path, const std::string &text)
-{
-    FILE *f = fopen(path, "w");
-    if (!f)
-        return false;
-    bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
-    return fclose(f) == 0 && ok;
-}
-
-bool s_run(const char *program, const char *const *argv)
-{
-    pid_t pid = fork();
-    if (pid == 0) {
-        freopen("/dev/null", "w", stderr);
-        freopen("/dev/null", "w", stdout);
-        execvp(program, const_cast<char *const *>(argv));
-        _exit(127);
-    }
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double s_seconds_since(clock_type::time_point start)
-{
-    return std::chrono::duration<double>(clock_type::now() - start).count();
 }
 
 struct timing {
@@ -123,24 +88,24 @@ struct timing {
 // it; false when any step posted a diagnostic.
 bool s_compile(const char *source, const char *preprocessed, timing *t)
 {
-    auto start = clock_type::now();
+    auto start = bench::clock_type::now();
     const char *const vexpp[] = {VX_VEXPP, "-o", preprocessed, source, nullptr};
-    if (!s_run(VX_VEXPP, vexpp))
+    if (!bench::run_quietly(VX_VEXPP, vexpp))
         return false;
-    t->preprocess = s_seconds_since(start);
+    t->preprocess = bench::seconds_since(start);
     yyin = fopen(preprocessed, "r");
     if (!yyin)
         return false;
     snprintf(yyfilename, sizeof yyfilename, "%s", source);
     yylineno = 1;
     unsigned before = get_error_count() + get_warning_count();
-    start = clock_type::now();
+    start = bench::clock_type::now();
     yyinitparse();
     int status = yyparse();
-    t->parse = s_seconds_since(start);
-    start = clock_type::now();
+    t->parse = bench::seconds_since(start);
+    start = bench::clock_type::now();
     stmt *unit = status == 0 ? trnTranslateAST(hl_get_ast()) : nullptr;
-    t->translate = s_seconds_since(start);
+    t->translate = bench::seconds_since(start);
     stmtFreeList(unit);
     hl_free_ast(hl_get_ast());
     hl_set_ast(nullptr);
@@ -176,15 +141,6 @@ bool s_compile_in_child(const char *source, const char *preprocessed, timing *t)
     return received && exited;
 }
 
-double s_gcc(const char *source)
-{
-    auto start = clock_type::now();
-    const char *const gcc[] = {"gcc", "-fsyntax-only", "-w", "-x", "c", "-Drom=", source, nullptr};
-    if (!s_run("gcc", gcc))
-        return -1;
-    return s_seconds_since(start);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -196,7 +152,7 @@ int main(int argc, char **argv)
     const char *preprocessed = "translate_bench.i";
     std::string text = s_generate(lines);
     lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-    if (!s_write(source, text)) {
+    if (!bench::write_file(source, text)) {
         fprintf(stderr, "translate_bench: cannot write %s\n", source);
         return 1;
     }
@@ -213,7 +169,7 @@ int main(int argc, char **argv)
             ours = t.total();
             best = t;
         }
-        double g = s_gcc(source);
+        double g = bench::time_gcc_syntax_only(source);
         if (g < 0) {
             fprintf(stderr, "translate_bench: gcc -fsyntax-only failed on the generated unit\n");
             return 1;
