@@ -72,6 +72,18 @@ pcodell *s_step(pcodell *a, unsigned message, step_builder build, int32_t line, 
     return build(a, step, line, file);
 }
 
+// Aggregate values are held in data memory.
+pcodell *s_aggregate_value(pcodell *value, int32_t line, const char *file)
+{
+    typell *type = type_copy(value->type);
+    type->memory = MEMORY_RAM;
+    if (!type->range)
+        type->range = RANGE_FAR;
+    pcodell *aggregate = ll_indir(value, ll_sizeof_type(type), type->memory, type->range, line, file);
+    pcodell_set_type(aggregate, type);
+    return aggregate;
+}
+
 } // namespace
 
 pcodell *trnPreIncrement(pcodell *a, int32_t line, const char *file)
@@ -102,11 +114,11 @@ pcodell *trnMemberAccess(pcodell *value, const char *name, bool is_dot, int32_t 
     } else if (!is_dot && is_type_struct_or_union(value->type)) {
         trn_error(2063);
     }
-    const typell *type = value->type;
-    if (!is_type_struct_or_union(type) || !isPcodellIndirection(value)) {
+    if (!is_type_struct_or_union(value->type)) {
         trn_error(1151);
         return value;
     }
+    const typell *type = value->type;
     const tag_record *tag = type->detail.tag;
     if (!tag->definition) {
         trn_error(1207, tag->name ? tag->name : "");
@@ -120,7 +132,16 @@ pcodell *trnMemberAccess(pcodell *value, const char *name, bool is_dot, int32_t 
             trn_error(1206, name);
         return value;
     }
-    return ll_member_access(value, member, line, file);
+    // An aggregate that is a value rather than an object (a call result, a
+    // conditional, an assignment) is reached through its own tree as the
+    // address, and its members are values too.
+    bool is_object = s_is_lvalue(value);
+    if (!isPcodellIndirection(value))
+        value = s_aggregate_value(value, line, file);
+    pcodell *result = ll_member_access(value, member, line, file);
+    if (!is_object)
+        result->flags &= ~LL_LVALUE;
+    return result;
 }
 
 pcodell *trnCast(pcodell *value, typell *type, int32_t, const char *)
