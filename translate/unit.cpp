@@ -1,5 +1,6 @@
 // What belongs to the unit as a whole: pragmas, the string-literal table,
 // the interrupt records and the checks at the end of the unit.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -182,7 +183,11 @@ stmt *trnPostProcess(stmt *list, stmt *tail)
             if (p->alias)
                 p->alias->storage_class = SC_EXTERN;
     }
-    if (!sStringLiteralTable.empty()) {
+    // A literal that only initialized a character array was consumed by that
+    // initializer and is no object of its own.
+    bool any_referenced = std::any_of(sStringLiteralTable.begin(), sStringLiteralTable.end(),
+                                      [](const string_entry &e) { return e.sym->ref_count > 0; });
+    if (any_referenced) {
         symbol *change = nullptr;
         trn_guard([&] { change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0); });
         pcodell *tree = pcodell_create(I_SECTION, nullptr, nullptr, 0, nullptr);

@@ -194,6 +194,31 @@ TEST_F(WalkTest, EqualLiteralsShareOneObject)
     EXPECT_EQ(find("__string_2"), nullptr);
 }
 
+TEST_F(WalkTest, LiteralsThatOnlyInitializeArraysLeaveTheStringTableEmpty)
+{
+    translate("char buf[] = \"abc\";\nrom char msg[] = \"hi\";\n"
+              "void f(void) { char loc[] = \"xyz\"; static char kept[4] = \"uv\"; }");
+    EXPECT_EQ(first(I_SECTION), nullptr);
+    EXPECT_EQ(find("__string_0"), nullptr);
+    EXPECT_EQ(find("__string_3"), nullptr);
+    for (const void *e = list_first(section_set); e; e = list_next(e))
+        EXPECT_STRNE(static_cast<const section *>(e)->name, ".stringtable");
+    symbol *buf = find("buf");
+    ASSERT_NE(buf, nullptr);
+    EXPECT_NE(buf->initial_data, nullptr);
+}
+
+TEST_F(WalkTest, LiteralUsedAlsoAsValueStaysInTheStringTable)
+{
+    translate("char buf[] = \"abc\";\nconst rom char *p = \"abc\";");
+    const pcodell *change = first(I_SECTION);
+    ASSERT_NE(change, nullptr);
+    symbol *string = find("__string_0");
+    ASSERT_NE(string, nullptr);
+    EXPECT_EQ(string->ref_count, 1u);
+    EXPECT_NE(string->initial_data, nullptr);
+}
+
 TEST_F(WalkTest, ImplicitDeclarationAtFileScope)
 {
     std::string out = translate("void f(void) { g(1); }");
