@@ -1,7 +1,12 @@
 #include "translate/ir.h"
 
-#include <cstdlib>
+#include <sys/mman.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "driver/diag.h"
 #include "frontend/pragma.h"
 #include "support/vxassert.h"
 #include "translate/lower.h"
@@ -54,11 +59,76 @@ void s_dump(const pcodell *tree, int depth)
     }
 }
 
+// IR nodes come from large chunks that the kernel may back with huge pages:
+// a unit makes millions of short-lived nodes, and first touches of fresh
+// small pages otherwise dominate translation.  Freed nodes are reused; the
+// chunks go back when the last node is freed.  Sanitized builds allocate
+// each node on its own so that its use after free and its leaks are seen.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool s_pooled = false;
+#elif defined(__has_feature)
+constexpr bool s_pooled = !__has_feature(address_sanitizer);
+#else
+constexpr bool s_pooled = true;
+#endif
+constexpr size_t s_chunk_bytes = size_t{2} << 20;
+constexpr size_t s_nodes_per_chunk = s_chunk_bytes / sizeof(pcodell);
+
+struct node_pool {
+    std::vector<pcodell *> chunks;
+    pcodell *free_nodes = nullptr; // linked through `left`
+    size_t used_in_chunk = s_nodes_per_chunk;
+    size_t live = 0;
+};
+
+node_pool s_pool;
+
+pcodell *s_node_alloc()
+{
+    if (!s_pooled)
+        return trn_new<pcodell>();
+    pcodell *node = s_pool.free_nodes;
+    if (node) {
+        s_pool.free_nodes = node->left;
+    } else {
+        if (s_pool.used_in_chunk == s_nodes_per_chunk) {
+            void *chunk = aligned_alloc(s_chunk_bytes, s_chunk_bytes);
+            if (!chunk)
+                post_error(101);
+            madvise(chunk, s_chunk_bytes, MADV_HUGEPAGE);
+            s_pool.chunks.push_back(static_cast<pcodell *>(chunk));
+            s_pool.used_in_chunk = 0;
+        }
+        node = s_pool.chunks.back() + s_pool.used_in_chunk++;
+    }
+    ++s_pool.live;
+    memset(static_cast<void *>(node), 0, sizeof *node);
+    return node;
+}
+
+void s_node_release(pcodell *node)
+{
+    if (!s_pooled) {
+        free(node);
+        return;
+    }
+    node->left = s_pool.free_nodes;
+    s_pool.free_nodes = node;
+    if (--s_pool.live > 0)
+        return;
+    for (pcodell *chunk : s_pool.chunks)
+        free(chunk);
+    s_pool.chunks.clear();
+    s_pool.chunks.shrink_to_fit();
+    s_pool.free_nodes = nullptr;
+    s_pool.used_in_chunk = s_nodes_per_chunk;
+}
+
 } // namespace
 
 pcodell *pcodell_create(uint32_t opcode, pcodell *left, pcodell *right, int32_t line, const char *file)
 {
-    pcodell *tree = trn_new<pcodell>();
+    pcodell *tree = s_node_alloc();
     tree->opcode = opcode;
     tree->left = left;
     tree->right = right;
@@ -71,7 +141,7 @@ pcodell *pcodell_copy(const pcodell *tree)
 {
     if (!tree)
         return nullptr;
-    pcodell *copy = trn_new<pcodell>();
+    pcodell *copy = s_node_alloc();
     *copy = *tree;
     copy->file = trn_strdup(tree->file);
     copy->type = type_copy(tree->type);
@@ -99,7 +169,7 @@ void pcodellFreeTree(pcodell *tree)
         }
         init_list_free(tree->init);
         free(tree->aux);
-        free(tree);
+        s_node_release(tree);
         tree = right;
     }
 }
