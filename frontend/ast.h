@@ -1,5 +1,5 @@
 // The high-level syntax tree of one translation unit and the
-// type-specification lists of its declarations.
+// type lists (specifiers, qualifiers and declarator parts) of its declarations.
 #pragma once
 #include <cstdint>
 
@@ -36,7 +36,7 @@ struct pcodehl;
 //   T_ARRAY: bound expression, or null;
 //   T_FUNCTION: parameter list (H_DECLLST of H_DECL), `...` flag, and 1 when
 //     the declarator is a prototype (an empty list written "()" is not);
-//   T_TYPEDEF_NAME: name, the typedef's type-specification list.
+//   T_TYPEDEF_NAME: name, the type list of the typedef.
 // Copies share the sub-lists; only the node that `owns` them frees them.
 struct typenodehl {
     uint32_t kind;

@@ -1,4 +1,4 @@
-// Type-specification lists: the declarator's own parts (pointer, array,
+// Type lists of declarations: the declarator's own parts (pointer, array,
 // function) come first, then a copy of the declaration's specifiers;
 // qualifiers written after a "*" precede that pointer.
 // RUN: cp %s d.c && %vexpp -o d.i d.c && %astdump -t d.i | sed 's/ *$//' | %FileCheck --match-full-lines %s
