@@ -33,16 +33,11 @@ void run_compilation_stages()
         if (s_no_errors())
             unit = trnTranslateAST(hl_get_ast());
     } catch (const compile_abort &) {
-        hl_free_ast(hl_get_ast());
-        hl_set_ast(nullptr);
-        trnFreeState();
+        trnFreeUnit(nullptr);
         throw;
     }
     // Code generation plugs in here, before the tree is freed.
     // A unit with syntax errors may still have left a partial tree.
-    hl_free_ast(hl_get_ast());
-    hl_set_ast(nullptr);
-    stmtFreeList(unit);
-    trnFreeState();
+    trnFreeUnit(unit);
     show_assert_lineno = 0;
 }

@@ -50,6 +50,9 @@ struct interrupt_record {
 stmt *trnTranslateAST(pcodehl *root);
 // Releases the records translation keeps beyond its statement list.
 void trnFreeState();
+// Releases everything one unit leaves: its statement list (may be null), the
+// syntax tree, the translation records and the tags the tree defined.
+void trnFreeUnit(stmt *unit);
 bool trnInFunction();
 bool trnInFunctionBody();
 extern symbol *s_current_function;

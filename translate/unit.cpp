@@ -211,6 +211,15 @@ stmt *trnPostProcess(stmt *list, stmt *tail)
 
 bool trn_close_module();
 
+void trnFreeUnit(stmt *unit)
+{
+    stmtFreeList(unit);
+    hl_free_ast(hl_get_ast());
+    hl_set_ast(nullptr);
+    trnFreeState();
+    trn_forget_tag_definitions();
+}
+
 void trnFreeState()
 {
     if (!trn_close_module())

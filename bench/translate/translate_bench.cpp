@@ -106,11 +106,7 @@ bool s_compile(const char *source, const char *preprocessed, timing *t)
     start = bench::clock_type::now();
     stmt *unit = status == 0 ? trnTranslateAST(hl_get_ast()) : nullptr;
     t->translate = bench::seconds_since(start);
-    stmtFreeList(unit);
-    hl_free_ast(hl_get_ast());
-    hl_set_ast(nullptr);
-    trnFreeState();
-    trn_forget_tag_definitions();
+    trnFreeUnit(unit);
     yyuninitparse();
     fclose(yyin);
     yyin = nullptr;

@@ -41,11 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             unit = trnTranslateAST(hl_get_ast());
     } catch (const compile_abort &) {
     }
-    stmtFreeList(unit);
-    hl_free_ast(hl_get_ast());
-    hl_set_ast(nullptr);
-    trnFreeState();
-    trn_forget_tag_definitions();
+    trnFreeUnit(unit);
     yyuninitparse();
     fclose(yyin);
     yyin = nullptr;
