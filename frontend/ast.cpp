@@ -9,10 +9,13 @@
 #include "driver/diag.h"
 #include "frontend/asmrec.h"
 #include "frontend/pragma.h"
+#include "support/intern.h"
+#include "support/pool.h"
 #include "support/position.h"
 #include "support/vxassert.h"
 
 static pcodehl *s_ast;
+static record_pool s_nodes{sizeof(pcodehl)};
 
 void *hl_alloc(unsigned long size)
 {
@@ -66,12 +69,16 @@ source_position getLineno(int32_t line, const char *file)
 
 pcodehl *new_pcodehl(uint32_t kind, pcodehl *left, pcodehl *right, int32_t line, const char *file)
 {
-    auto *node = static_cast<pcodehl *>(hl_alloc(sizeof(pcodehl)));
+    auto *node = pool_new<pcodehl>(&s_nodes);
+    if (!node)
+        post_error(101);
     node->kind = kind;
     node->left = left;
     node->right = right;
     node->line = line;
-    node->file = hl_strdup(file);
+    node->file = intern_name(file);
+    if (file && !node->file)
+        post_error(101);
     return node;
 }
 
@@ -116,7 +123,6 @@ void hl_free_ast(pcodehl *node)
             pending.push_back(n->left);
         if (n->right)
             pending.push_back(n->right);
-        free(n->file);
         free(n->name);
         free(n->bytes);
         typehl_free(n->type);
@@ -127,7 +133,7 @@ void hl_free_ast(pcodehl *node)
         }
         if (n == s_ast)
             s_ast = nullptr;
-        free(n);
+        pool_free(&s_nodes, n);
     }
 }
 

@@ -57,7 +57,7 @@ struct pcodehl {
     pcodehl *right;
     pcodehl *flat;
     int32_t line;
-    char *file;
+    const char *file;
     char *name;    // H_IDENT, H_LABEL, H_MEMBER, H_ENUM_LABEL, H_FUNCT
     int32_t flag;  // H_IDENT: call operand; H_MEMBER: 1 for "->"
     constant_record constant; // H_CNST

@@ -1,13 +1,12 @@
 #include "translate/ir.h"
 
-#include <sys/mman.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "driver/diag.h"
 #include "frontend/pragma.h"
+#include "support/pool.h"
 #include "support/vxassert.h"
 #include "translate/lower.h"
 #include "translate/ranges.h"
@@ -59,69 +58,14 @@ void s_dump(const pcodell *tree, int depth)
     }
 }
 
-// IR nodes come from large chunks that the kernel may back with huge pages:
-// a unit makes millions of short-lived nodes, and first touches of fresh
-// small pages otherwise dominate translation.  Freed nodes are reused; the
-// chunks go back when the last node is freed.  Sanitized builds allocate
-// each node on its own so that its use after free and its leaks are seen.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool s_pooled = false;
-#elif defined(__has_feature)
-constexpr bool s_pooled = !__has_feature(address_sanitizer);
-#else
-constexpr bool s_pooled = true;
-#endif
-constexpr size_t s_chunk_bytes = size_t{2} << 20;
-constexpr size_t s_nodes_per_chunk = s_chunk_bytes / sizeof(pcodell);
-
-struct node_pool {
-    std::vector<pcodell *> chunks;
-    pcodell *free_nodes = nullptr; // linked through `left`
-    size_t used_in_chunk = s_nodes_per_chunk;
-    size_t live = 0;
-};
-
-node_pool s_pool;
+record_pool s_nodes{sizeof(pcodell)};
 
 pcodell *s_node_alloc()
 {
-    if (!s_pooled)
-        return trn_new<pcodell>();
-    pcodell *node = s_pool.free_nodes;
-    if (node) {
-        s_pool.free_nodes = node->left;
-    } else {
-        if (s_pool.used_in_chunk == s_nodes_per_chunk) {
-            void *chunk = aligned_alloc(s_chunk_bytes, s_chunk_bytes);
-            if (!chunk)
-                post_error(101);
-            madvise(chunk, s_chunk_bytes, MADV_HUGEPAGE);
-            s_pool.chunks.push_back(static_cast<pcodell *>(chunk));
-            s_pool.used_in_chunk = 0;
-        }
-        node = s_pool.chunks.back() + s_pool.used_in_chunk++;
-    }
-    ++s_pool.live;
-    memset(static_cast<void *>(node), 0, sizeof *node);
+    auto *node = pool_new<pcodell>(&s_nodes);
+    if (!node)
+        post_error(101);
     return node;
-}
-
-void s_node_release(pcodell *node)
-{
-    if (!s_pooled) {
-        free(node);
-        return;
-    }
-    node->left = s_pool.free_nodes;
-    s_pool.free_nodes = node;
-    if (--s_pool.live > 0)
-        return;
-    for (pcodell *chunk : s_pool.chunks)
-        free(chunk);
-    s_pool.chunks.clear();
-    s_pool.chunks.shrink_to_fit();
-    s_pool.free_nodes = nullptr;
-    s_pool.used_in_chunk = s_nodes_per_chunk;
 }
 
 } // namespace
@@ -133,7 +77,7 @@ pcodell *pcodell_create(uint32_t opcode, pcodell *left, pcodell *right, int32_t 
     tree->left = left;
     tree->right = right;
     tree->line = line;
-    tree->file = trn_strdup(file);
+    tree->file = trn_intern(file);
     return tree;
 }
 
@@ -143,8 +87,7 @@ pcodell *pcodell_copy(const pcodell *tree)
         return nullptr;
     pcodell *copy = s_node_alloc();
     *copy = *tree;
-    copy->file = trn_strdup(tree->file);
-    copy->type = type_copy(tree->type);
+        copy->type = type_copy(tree->type);
     copy->type_before = type_copy(tree->type_before);
     copy->left = pcodell_copy(tree->left);
     copy->right = pcodell_copy(tree->right);
@@ -160,7 +103,6 @@ void pcodellFreeTree(pcodell *tree)
     while (tree) {
         pcodell *right = tree->right;
         pcodellFreeTree(tree->left);
-        free(tree->file);
         type_free(tree->type);
         type_free(tree->type_before);
         if (tree->pragma) {
@@ -169,7 +111,7 @@ void pcodellFreeTree(pcodell *tree)
         }
         init_list_free(tree->init);
         free(tree->aux);
-        s_node_release(tree);
+        pool_free(&s_nodes, tree);
         tree = right;
     }
 }

@@ -77,7 +77,7 @@ constexpr uint32_t LL_LVALUE = 1;
 
 struct pcodell {
     int32_t line;
-    char *file;
+    const char *file;
     pcodell *left;
     pcodell *right;
     typell *type; // owned

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "driver/diag.h"
+#include "support/intern.h"
 
 void *trn_alloc(size_t size)
 {
@@ -21,4 +22,12 @@ char *trn_strdup(const char *text)
     auto *copy = static_cast<char *>(trn_alloc(length));
     memcpy(copy, text, length);
     return copy;
+}
+
+const char *trn_intern(const char *text)
+{
+    const char *name = intern_name(text);
+    if (text && !name)
+        post_error(101);
+    return name;
 }

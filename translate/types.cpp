@@ -4,7 +4,9 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "driver/diag.h"
 #include "driver/options.h"
+#include "support/pool.h"
 #include "support/vxassert.h"
 #include "translate/ranges.h"
 #include "translate/symbols.h"
@@ -171,7 +173,17 @@ void s_print(FILE *stream, const typell *type, bool expand_members)
 
 } // namespace
 
-typell *type_create() { return trn_new<typell>(); }
+namespace {
+record_pool s_levels{sizeof(typell)};
+} // namespace
+
+typell *type_create()
+{
+    auto *level = pool_new<typell>(&s_levels);
+    if (!level)
+        post_error(101);
+    return level;
+}
 
 typell *type_copy(const typell *type)
 {
@@ -216,7 +228,7 @@ void type_free(typell *type)
         typell *next = type->next;
         if (type->kind == FCN)
             param_list_free(type->detail.params);
-        free(type);
+        pool_free(&s_levels, type);
         type = next;
     }
 }

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "support/hash.h"
+#include "support/intern.h"
 #include "support/list.h"
 #include "support/platform.h"
+#include "support/pool.h"
 #include "support/strutil.h"
 
 TEST(Hashpjw, ShiftAndAddOverSignedBytes)
@@ -252,4 +254,53 @@ TEST(Platform, SpawnReportsExitStatusAndStartFailure)
     errno = 0;
     EXPECT_EQ(spawnvp(_P_WAIT, "/nonexistent/vexpp", missing), -1);
     EXPECT_EQ(errno, ENOENT);
+}
+
+// Enough records to fill several chunks; freed records come back zero-filled
+// and in use records keep their contents while others are reused.
+TEST(RecordPool, ReusesFreedRecordsZeroFilled)
+{
+    struct record {
+        long words[5];
+    };
+    record_pool pool(sizeof(record));
+    std::vector<record *> records;
+    for (long i = 0; i < 200000; ++i) {
+        auto *r = pool_new<record>(&pool);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->words[0] | r->words[4], 0);
+        r->words[0] = i;
+        r->words[4] = ~i;
+        records.push_back(r);
+    }
+    for (size_t i = 0; i < records.size(); i += 2)
+        pool_free(&pool, records[i]);
+    for (size_t i = 0; i < records.size(); i += 2) {
+        records[i] = pool_new<record>(&pool);
+        EXPECT_EQ(records[i]->words[0] | records[i]->words[4], 0);
+    }
+    for (size_t i = 1; i < records.size(); i += 2) {
+        EXPECT_EQ(records[i]->words[0], static_cast<long>(i));
+        EXPECT_EQ(records[i]->words[4], ~static_cast<long>(i));
+    }
+    for (record *r : records)
+        pool_free(&pool, r);
+    EXPECT_EQ(pool.live, 0u);
+    auto *again = pool_new<record>(&pool);
+    EXPECT_EQ(again->words[2], 0);
+    pool_free(&pool, again);
+}
+
+TEST(InternName, OneCopyPerNameForTheWholeRun)
+{
+    std::string first = "src/a.c", same = "src/a.c";
+    const char *a = intern_name(first.c_str());
+    EXPECT_NE(a, first.c_str());
+    EXPECT_EQ(intern_name(same.c_str()), a);
+    const char *b = intern_name("src/b.c");
+    EXPECT_STREQ(b, "src/b.c");
+    EXPECT_EQ(intern_name("src/a.c"), a);
+    first.assign(100, 'x');
+    EXPECT_STREQ(a, "src/a.c");
+    EXPECT_EQ(intern_name(nullptr), nullptr);
 }
