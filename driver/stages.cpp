@@ -5,17 +5,18 @@
 #include "driver/driver.h"
 #include "frontend/ast.h"
 #include "frontend/parser.h"
+#include "frontend/pragma_config.h"
 #include "support/vxassert.h"
 #include "translate/translate.h"
 
-void stage_config_initialize()
-{
-    // The configuration pragma selects the device's tables here.
-}
+void stage_config_initialize() { pragma_config_initialize(); }
 
+// The listing comes before the compiler is initialized, so it selects the
+// device's tables itself.
 void stage_config_help()
 {
-    // The configuration pragma lists the device's settings here.
+    pragma_config_initialize();
+    pragma_config_help();
 }
 
 void stage_begin_parse() { yyinitparse(); }

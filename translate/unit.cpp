@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/diag.h"
+#include "frontend/pragma_config.h"
 #include "translate/expr_internal.h"
 #include "translate/ranges.h"
 #include "translate/trnalloc.h"
@@ -114,6 +115,17 @@ void s_interrupt_pragma(const pragma_record *pragma, int32_t line, const char *f
     sMarkFunctionAsInterrupt(function, pragma, line, file);
 }
 
+// The parser chains the choices of a pragma newest first; they take effect
+// in source order, so a setting given twice keeps its first value.
+void s_apply_config_choices(const config_choice *choice)
+{
+    if (!choice)
+        return;
+    s_apply_config_choices(choice->next);
+    if (!s_set_config_value(choice))
+        trn_error(1223, choice->setting->name);
+}
+
 } // namespace
 
 stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
@@ -125,6 +137,8 @@ stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
     case PRAGMA_CONFIG:
         if (trnInFunction())
             trn_error(1222);
+        else
+            s_apply_config_choices(pragma->settings);
         return trnNop(line, file);
     default: {
         pcodell *tree = nullptr;

@@ -5,15 +5,18 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "driver/options.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
+#include "frontend/pragma_config.h"
 #include "frontend/varlocate.h"
 #include "support/list.h"
 #include "support/position.h"
+#include "target/procdb.h"
 
 namespace {
 
@@ -143,15 +146,88 @@ TEST(FrontendPragma, MalformedPragmasAreDiagnosedAndSkipped)
     }
 }
 
-TEST(FrontendPragma, ConfigForASpecificDeviceReportsUnknownSettings)
+// The settings a config pragma took, in source order, as "NAME=VALUE".
+std::vector<std::string> s_choices(const pragma_record &record)
 {
+    std::vector<std::string> names;
+    for (const config_choice *choice = record.settings; choice; choice = choice->next)
+        names.insert(names.begin(), std::string(choice->setting->name) + "=" + choice->value->name);
+    return names;
+}
+
+struct config_case {
+    const char *source;
+    std::vector<std::string> choices; // taken before any error
+    const char *message;              // empty when none
+};
+
+const config_case config_cases[] = {
+    {"#pragma config CLKSRC=XTAL, CLKGUARD = ON\ny", {"CLKSRC=XTAL", "CLKGUARD=ON"}, ""},
+    {"#pragma config WDSCALE=D16,\ny", {"WDSCALE=D16"}, ""},
+    {"#pragma config clksrc=XTAL\ny", {}, "[1224] configuration setting 'clksrc' not recognized"},
+    {"#pragma config VDROP=ON, CLKSRC=XTAL\ny", {},
+     "[1225] configuration value 'ON' not recognized for configuration setting 'VDROP'"},
+    {"#pragma config CLKSRC=XTAL, VDROP\ny", {"CLKSRC=XTAL"}, "[1002] syntax error, '=' expected"},
+    {"#pragma config CLKSRC=XTAL CLKGUARD=ON\ny", {}, "[1002] syntax error, ',' expected"},
+    {"#pragma config PWRDELAY=\ny", {},
+     "[1225] configuration value '' not recognized for configuration setting 'PWRDELAY'"},
+};
+
+TEST(FrontendPragma, ConfigSettingsOfTheSelectedDevice)
+{
+    int saved = processor;
+    ASSERT_TRUE(convertDvsProcName("61C3306", &processor));
     generic_processor_flag = 0;
-    outcome o = run("#pragma config WDT = OFF, OSC = HS\ny");
+    pragma_config_initialize();
+    for (const config_case &c : config_cases) {
+        outcome o = run(c.source);
+        EXPECT_EQ(o.produced, !c.choices.empty()) << c.source;
+        if (o.produced) {
+            EXPECT_EQ(s_choices(o.record), c.choices) << c.source;
+            pragma_record_free(&o.record);
+        }
+        EXPECT_EQ(o.errors, *c.message ? 1u : 0u) << c.source;
+        EXPECT_NE(o.output.find(c.message), std::string::npos) << c.source << "\n" << o.output;
+        EXPECT_EQ(o.next_token, TK_IDENTIFIER) << c.source;
+    }
     generic_processor_flag = 1;
-    EXPECT_FALSE(o.produced);
-    EXPECT_NE(o.output.find("[1224] configuration setting 'WDT' not recognized"), std::string::npos) << o.output;
-    EXPECT_EQ(o.errors, 1u);
-    EXPECT_EQ(o.next_token, TK_IDENTIFIER);
+    processor = saved;
+    pragma_config_initialize();
+}
+
+// Each choice replaces only its setting's bits; a setting whose bits were
+// all given before is refused and leaves the register as it was.
+TEST(FrontendPragma, ConfigChoicesMergeIntoTheirRegister)
+{
+    int saved = processor;
+    ASSERT_TRUE(convertDvsProcName("61C3306", &processor));
+    pragma_config_initialize();
+    auto choose = [](const char *setting, const char *value) {
+        config_choice *choice = s_locate_setting(setting);
+        EXPECT_TRUE(choice && s_locate_value(choice, value)) << setting;
+        bool applied = s_set_config_value(choice);
+        config_choice_free(choice);
+        return applied;
+    };
+    ASSERT_EQ(number_of_config_bytes, 6u);
+    config_register &clock = config_bytes[0];
+    EXPECT_EQ(clock.address, 0x300000u);
+    EXPECT_EQ(clock.value, 0x07);
+    EXPECT_TRUE(choose("CLKSRC", "XTAL"));
+    EXPECT_TRUE(choose("CLKGUARD", "ON"));
+    EXPECT_EQ(clock.value, 0x12);
+    EXPECT_EQ(clock.specified, 0x1F);
+    EXPECT_FALSE(choose("CLKSRC", "INTRC"));
+    EXPECT_EQ(clock.value, 0x12);
+    EXPECT_TRUE(choose("DEBUGGER", "ON"));
+    EXPECT_EQ(config_bytes[3].value, 0x02);
+    EXPECT_EQ(config_bytes[1].specified, 0);
+
+    pragma_config_initialize();
+    EXPECT_EQ(clock.value, 0x07);
+    EXPECT_EQ(clock.specified, 0);
+    processor = saved;
+    pragma_config_initialize();
 }
 
 TEST(FrontendPragma, ListingPragmasAndEmptyPragmasLeaveNoTrace)
