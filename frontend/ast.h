@@ -61,6 +61,8 @@ struct pcodehl {
     char *name;    // H_IDENT, H_LABEL, H_MEMBER, H_ENUM_LABEL, H_FUNCT
     int32_t flag;  // H_IDENT: call operand; H_MEMBER: 1 for "->"
     constant_record constant; // H_CNST
+    int32_t end_line;         // H_CSTMT: position of the closing brace
+    const char *end_file;
     char *bytes;   // H_STRING, terminated by a zero that `count` excludes
     uint32_t count;
     typehl *type;  // H_DECL, H_CAST, H_SIZEOFTYPE, H_ITTYPE, H_FUNCT

@@ -7,6 +7,7 @@
 #include "frontend/asmrec.h"
 #include "frontend/pragma.h"
 #include "frontend/token.h"
+#include "support/intern.h"
 #include "support/position.h"
 #include "support/vxassert.h"
 
@@ -391,9 +392,15 @@ pcodehl *return_statement(pcodehl *value, int32_t line, const char *file)
     return s_unary(H_RETURN, value, line, file);
 }
 
-pcodehl *compound_statement(pcodehl *declarations, pcodehl *statements, int32_t line, const char *file)
+pcodehl *compound_statement(pcodehl *declarations, pcodehl *statements, int32_t line, const char *file,
+                            int32_t end_line, const char *end_file)
 {
-    return s_binary(H_CSTMT, declarations, statements, line, file);
+    pcodehl *node = s_binary(H_CSTMT, declarations, statements, line, file);
+    node->end_line = end_line;
+    node->end_file = intern_name(end_file);
+    if (end_file && !node->end_file)
+        post_error(101);
+    return node;
 }
 
 pcodehl *asm_block_statement(asm_statement *statements, int32_t line, const char *file)

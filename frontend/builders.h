@@ -69,7 +69,8 @@ pcodehl *goto_statement(char *label, int32_t line, const char *file);
 pcodehl *continue_statement(int32_t line, const char *file);
 pcodehl *break_statement(int32_t line, const char *file);
 pcodehl *return_statement(pcodehl *value, int32_t line, const char *file);
-pcodehl *compound_statement(pcodehl *declarations, pcodehl *statements, int32_t line, const char *file);
+pcodehl *compound_statement(pcodehl *declarations, pcodehl *statements, int32_t line, const char *file,
+                            int32_t end_line, const char *end_file);
 pcodehl *asm_block_statement(asm_statement *statements, int32_t line, const char *file);
 pcodehl *pragma_statement(const pragma_record *record, int32_t line, const char *file);
 

@@ -692,7 +692,7 @@ compound_statement
     : '{' scope_begin declaration_list_opt statement_list_opt '}'
                                         {
                                             unwind_typedef_scopes($2);
-                                            $$ = compound_statement($3.head, $4.head, POS(@1));
+                                            $$ = compound_statement($3.head, $4.head, POS(@1), POS(@5));
                                         }
     ;
 

@@ -195,5 +195,7 @@ void trnFlattenAST(pcodehl *root);
 int zzlex();
 int zzparse();
 extern stmt *zz_result;
-// Moves the current source position to a node's, for its diagnostics.
+// Moves the current source position to a node's or to a given one, for
+// the diagnostics that follow.
 void trn_at(const pcodehl *node);
+void trn_at_position(int32_t line, const char *file);

@@ -85,14 +85,18 @@ void zzerror(const char *message)
     trn_error(100, strcmp(message, "memory exhausted") == 0 ? "yacc stack overflow" : message);
 }
 
+void trn_at_position(int32_t line, const char *file)
+{
+    yylineno = line;
+    // Consecutive nodes nearly always name the same file.
+    if (file && strcmp(file, yyfilename) != 0)
+        snprintf(yyfilename, MAX_PATH_LENGTH, "%s", file);
+}
+
 void trn_at(const pcodehl *node)
 {
-    if (!node)
-        return;
-    yylineno = node->line;
-    // Consecutive nodes nearly always name the same file.
-    if (node->file && strcmp(node->file, yyfilename) != 0)
-        snprintf(yyfilename, MAX_PATH_LENGTH, "%s", node->file);
+    if (node)
+        trn_at_position(node->line, node->file);
 }
 
 void trnFlattenAST(pcodehl *root)

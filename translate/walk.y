@@ -108,9 +108,10 @@ external
 function
     : H_FUNCT fhead                     { trnBeginFunctionBody(); }
       cstmt                             {
-                                            AT($1);
-                                            sym_end_function($2, $1->line, $1->file);
-                                            $$ = trnFunction($2, nullptr, $4, P($1), $1->line, $1->file);
+                                            const pcodehl *body = $1->right;
+                                            trn_at_position(body->end_line, body->end_file);
+                                            sym_end_function($2, body->end_line, body->end_file);
+                                            $$ = trnFunction($2, nullptr, $4, P($1), body->end_line, body->end_file);
                                         }
     ;
 

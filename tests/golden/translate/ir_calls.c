@@ -38,6 +38,6 @@ void calls(void)
 // CHECK-NEXT:   12:     I_ARG8
 // CHECK-NEXT:   12:         I_CNST8(2)
 // CHECK-NEXT:   12:         I_NOP
-// CHECK-NEXT:    8: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:    8: I_EFUNCT(calls)
+// CHECK-NEXT:   13: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   13: I_EFUNCT(calls)
 // CHECK-NEXT:    0: I_SECTION(.stringtable)

@@ -23,8 +23,8 @@ char h(void)
 // CHECK-NEXT:  12:             I_CALLX
 // CHECK-NEXT:  12:                 I_IDROM16(f)
 // CHECK-NEXT:  12:                 I_NOP
-// CHECK-NEXT:  10: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:  10: I_EFUNCT(g)
+// CHECK-NEXT:   13: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   13: I_EFUNCT(g)
 // CHECK-NEXT:  14: I_BFUNCT(h)
 // CHECK-NEXT:  16: I_RET8
 // CHECK-NEXT:  16:     I_cop8(B_ADD)
@@ -68,5 +68,5 @@ char h(void)
 // CHECK-NEXT:  16:                             I_IDRAM16(a)
 // CHECK-NEXT:  16:                         I_INDXRAM16
 // CHECK-NEXT:  16:                             I_IDRAM16(b)
-// CHECK-NEXT:  14: I_LABEL(___return_lbl00001)
-// CHECK-NEXT:  14: I_EFUNCT(h)
+// CHECK-NEXT:   17: I_LABEL(___return_lbl00001)
+// CHECK-NEXT:   17: I_EFUNCT(h)

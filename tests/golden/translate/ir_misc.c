@@ -40,5 +40,5 @@ void misc(void)
 // CHECK-NEXT:   21:     I_IND16RAM16
 // CHECK-NEXT:   21:         I_IDRAM16(n)
 // CHECK-NEXT:   21:     I_CNST16(0)
-// CHECK-NEXT:   11: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:   11: I_EFUNCT(misc)
+// CHECK-NEXT:   22: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   22: I_EFUNCT(misc)

@@ -62,5 +62,5 @@ void access(void)
 // CHECK-NEXT:   17:             I_IND32RAM16
 // CHECK-NEXT:   17:                 I_IND16RAM16
 // CHECK-NEXT:   17:                     I_IDRAM16(lp)
-// CHECK-NEXT:   10: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:   10: I_EFUNCT(access)
+// CHECK-NEXT:   18: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   18: I_EFUNCT(access)

@@ -96,5 +96,5 @@ void widths(void)
 // CHECK-NEXT:   22:         I_IND16RAM16
 // CHECK-NEXT:   22:             I_IDRAM16(i)
 // CHECK-NEXT:   22:         I_CNST16(-1)
-// CHECK-NEXT:   12: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:   12: I_EFUNCT(widths)
+// CHECK-NEXT:   23: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   23: I_EFUNCT(widths)

@@ -13,5 +13,5 @@ void add(overlay int amount)
 // CHECK-NEXT:    7:         I_IDRAM16(total)
 // CHECK-NEXT:    7:     I_IND16RAM16
 // CHECK-NEXT:    7:         I_IDRAM16(amount)
-// CHECK-NEXT:    5: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:    5: I_EFUNCT(add)
+// CHECK-NEXT:    8: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:    8: I_EFUNCT(add)

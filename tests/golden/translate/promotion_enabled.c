@@ -29,5 +29,5 @@ void p(void)
 // CHECK-NEXT:    9:         I_C8TO16U
 // CHECK-NEXT:    9:             I_IND8RAM16
 // CHECK-NEXT:    9:                 I_IDRAM16(b)
-// CHECK-NEXT:    6: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:    6: I_EFUNCT(p)
+// CHECK-NEXT:   10: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:   10: I_EFUNCT(p)

@@ -15,6 +15,6 @@ void s(void)
 // CHECK-NEXT:    7:     I_IND16RAM16
 // CHECK-NEXT:    7:         I_IDRAM16(b)
 // CHECK-NEXT:    7:     I_IDROM16(__string_1)
-// CHECK-NEXT:    4: I_LABEL(___return_lbl00000)
-// CHECK-NEXT:    4: I_EFUNCT(s)
+// CHECK-NEXT:    8: I_LABEL(___return_lbl00000)
+// CHECK-NEXT:    8: I_EFUNCT(s)
 // CHECK-NEXT:    0: I_SECTION(.stringtable)
