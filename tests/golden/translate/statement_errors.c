@@ -1,6 +1,5 @@
-// Statement checks: return values, scalar conditions, break and continue
-// outside their statements, switch, case and default labels, labels and goto;
-// a label never defined is reported at the closing brace of its function.
+// Statement checks: return values, scalar conditions, break and continue,
+// switch, case and default, labels and goto (an undefined one at the '}').
 // RUN: %expect-exit 15 %vexc %s | %FileCheck %s
 struct s { int m; } sv;
 float fl;
@@ -58,4 +57,4 @@ again:
 // CHECK-NEXT: {{.*}}statement_errors.c:37:Error [1114] case label outside switch statement detected
 // CHECK-NEXT: {{.*}}statement_errors.c:38:Error [1159] default label outside switch statement detected
 // CHECK-NEXT: {{.*}}statement_errors.c:40:Error [1512] redefinition of label 'again'
-// CHECK-NEXT: {{.*}}statement_errors.c:44:Error [1111] undefined label 'out' in 'flow'
+// CHECK-NEXT: {{.*}}statement_errors.c:43:Error [1111] undefined label 'out' in 'flow'
