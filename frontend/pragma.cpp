@@ -63,14 +63,14 @@ void resetlookahead()
     yylookahead = -1;
 }
 
-static bool s_at_end()
+bool at_directive_end()
 {
     return match(TK_EOL) || match(0);
 }
 
-static void s_skip_line()
+void skip_directive_line()
 {
-    while (!s_at_end())
+    while (!at_directive_end())
         advance();
 }
 
@@ -126,7 +126,7 @@ void line_directive()
     s_begin_directive();
     if (!match(TK_CONSTANT)) {
         POST(1016);
-        s_skip_line();
+        skip_directive_line();
         resetlookahead();
         return;
     }
@@ -137,9 +137,9 @@ void line_directive()
         file = s_take_bytes();
         advance();
     }
-    if (!s_at_end()) {
+    if (!at_directive_end()) {
         POST(1020, "#line");
-        s_skip_line();
+        skip_directive_line();
     }
     if (file) {
         snprintf(yyfilename, sizeof yyfilename, "%s", file);
@@ -276,7 +276,7 @@ static bool s_fail(unsigned number, const char *argument = nullptr)
         POST(number, argument);
     else
         POST(number);
-    s_skip_line();
+    skip_directive_line();
     return false;
 }
 
@@ -312,7 +312,7 @@ static bool s_section_pragma(pragma_record *record, uint32_t type, const char *w
     }
     if (redundant)
         return s_fail(1014, record->section_name ? record->section_name : word);
-    if (!s_at_end())
+    if (!at_directive_end())
         return s_fail(1013);
     return true;
 }
@@ -325,7 +325,7 @@ static bool s_tmpdata_pragma(pragma_record *record)
         record->section_name = s_take_name();
         advance();
     }
-    if (!s_at_end())
+    if (!at_directive_end())
         return s_fail(1013);
     return true;
 }
@@ -432,7 +432,7 @@ static bool s_interrupt_pragma(pragma_record *record, bool low)
         return false;
     if (s_is_word("nosave") && !s_save_list(record, true))
         return false;
-    if (!s_at_end())
+    if (!at_directive_end())
         return s_fail(1020, "interrupt");
     return true;
 }
@@ -464,7 +464,7 @@ static void s_varlocate_pragma()
         advance();
     } while (match(','));
     free(section);
-    if (!s_at_end())
+    if (!at_directive_end())
         s_fail(1013);
 }
 
@@ -475,17 +475,17 @@ int pragma_directive(pragma_record *record)
     record->line = at.line;
     record->file = at.file;
     advance();
-    if (s_at_end())
+    if (at_directive_end())
         return 0;
     if (!s_is_name()) {
         POST(2002, yytext);
-        s_skip_line();
+        skip_directive_line();
         return 0;
     }
     std::string word = lex_value().name;
     bool produced = false;
     if (word == "list" || word == "nolist") {
-        s_skip_line();
+        skip_directive_line();
     } else if (word == "code") {
         produced = s_section_pragma(record, PSECT_CODE, word.c_str());
     } else if (word == "idata") {
@@ -510,7 +510,7 @@ int pragma_directive(pragma_record *record)
         }
     } else {
         POST(2002, word.c_str());
-        s_skip_line();
+        skip_directive_line();
     }
     return produced ? 1 : 0;
 }

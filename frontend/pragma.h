@@ -72,6 +72,9 @@ extern int yylookahead;
 int advance();
 bool match(int token);
 void resetlookahead();
+bool at_directive_end();
+// Skips the rest of the directive's line, up to its end-of-line token.
+void skip_directive_line();
 
 // Releases what a record owns (names, save list, settings), not the record.
 void pragma_record_free(pragma_record *record);

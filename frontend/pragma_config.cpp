@@ -62,11 +62,6 @@ bool s_set_config_value(const config_choice *choice)
     return true;
 }
 
-static bool s_at_end()
-{
-    return match(TK_EOL) || match(0);
-}
-
 // The text of the look-ahead as the user wrote it: names come without the
 // scanner's copy, everything else as scanned.
 static const char *s_word()
@@ -77,32 +72,26 @@ static const char *s_word()
 int s_parse_pragma_config(pragma_record *record)
 {
     int taken = 0;
+    config_choice *choice = nullptr; // the one being read
     auto fail = [&](unsigned number, const char *first, const char *second = nullptr) {
         post_error_at(record->line, record->file, number, first, second);
-        while (!s_at_end())
-            advance();
+        free(choice);
+        skip_directive_line();
         return taken;
     };
-    while (!s_at_end()) {
-        config_choice *choice = s_locate_setting(s_word());
+    while (!at_directive_end()) {
+        choice = s_locate_setting(s_word());
         if (!choice)
             return fail(1224, s_word());
         advance();
-        if (!match('=')) {
-            free(choice);
+        if (!match('='))
             return fail(1002, "=");
-        }
         advance();
-        if (s_at_end() || !s_locate_value(choice, s_word())) {
-            int result = fail(1225, s_at_end() ? "" : s_word(), choice->setting->name);
-            free(choice);
-            return result;
-        }
+        if (at_directive_end() || !s_locate_value(choice, s_word()))
+            return fail(1225, at_directive_end() ? "" : s_word(), choice->setting->name);
         advance();
-        if (!s_at_end() && !match(',')) {
-            free(choice);
+        if (!at_directive_end() && !match(','))
             return fail(1002, ",");
-        }
         choice->next = record->settings;
         record->settings = choice;
         ++taken;

@@ -173,12 +173,27 @@ const config_case config_cases[] = {
      "[1225] configuration value '' not recognized for configuration setting 'PWRDELAY'"},
 };
 
-TEST(FrontendPragma, ConfigSettingsOfTheSelectedDevice)
+// Runs with a device that has configuration registers, fresh from its defaults.
+class ConfigPragma : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_processor = processor;
+        ASSERT_TRUE(convertDvsProcName("61C3306", &processor));
+        generic_processor_flag = 0;
+        pragma_config_initialize();
+    }
+    void TearDown() override
+    {
+        generic_processor_flag = 1;
+        processor = saved_processor;
+        pragma_config_initialize();
+    }
+    int saved_processor = 0;
+};
+
+TEST_F(ConfigPragma, SettingsOfTheSelectedDevice)
 {
-    int saved = processor;
-    ASSERT_TRUE(convertDvsProcName("61C3306", &processor));
-    generic_processor_flag = 0;
-    pragma_config_initialize();
     for (const config_case &c : config_cases) {
         outcome o = run(c.source);
         EXPECT_EQ(o.produced, !c.choices.empty()) << c.source;
@@ -190,18 +205,12 @@ TEST(FrontendPragma, ConfigSettingsOfTheSelectedDevice)
         EXPECT_NE(o.output.find(c.message), std::string::npos) << c.source << "\n" << o.output;
         EXPECT_EQ(o.next_token, TK_IDENTIFIER) << c.source;
     }
-    generic_processor_flag = 1;
-    processor = saved;
-    pragma_config_initialize();
 }
 
 // Each choice replaces only its setting's bits; a setting whose bits were
 // all given before is refused and leaves the register as it was.
-TEST(FrontendPragma, ConfigChoicesMergeIntoTheirRegister)
+TEST_F(ConfigPragma, ChoicesMergeIntoTheirRegister)
 {
-    int saved = processor;
-    ASSERT_TRUE(convertDvsProcName("61C3306", &processor));
-    pragma_config_initialize();
     auto choose = [](const char *setting, const char *value) {
         config_choice *choice = s_locate_setting(setting);
         EXPECT_TRUE(choice && s_locate_value(choice, value)) << setting;
@@ -226,8 +235,6 @@ TEST(FrontendPragma, ConfigChoicesMergeIntoTheirRegister)
     pragma_config_initialize();
     EXPECT_EQ(clock.value, 0x07);
     EXPECT_EQ(clock.specified, 0);
-    processor = saved;
-    pragma_config_initialize();
 }
 
 TEST(FrontendPragma, ListingPragmasAndEmptyPragmasLeaveNoTrace)
