@@ -220,17 +220,17 @@ void typenodehl_free(typenodehl *node)
 {
     if (node->owns) {
         switch (node->kind) {
-        case T_STRUCT:
-        case T_UNION:
-        case T_ENUM:
+        case TN_STRUCT:
+        case TN_UNION:
+        case TN_ENUM:
             free(node->word[0]);
             hl_free_ast(static_cast<pcodehl *>(node->word[1]));
             break;
-        case T_ARRAY:
-        case T_FUNCTION:
+        case TN_ARRAY:
+        case TN_FUNCTION:
             hl_free_ast(static_cast<pcodehl *>(node->word[0]));
             break;
-        case T_TYPEDEF_NAME:
+        case TN_TYPEDEF_NAME:
             free(node->word[0]);
             typehl_free(static_cast<typehl *>(node->word[1]));
             break;
@@ -304,6 +304,6 @@ static const char *const s_type_names[] = {
 void hl_print_type(const typehl *type)
 {
     for (const typenodehl *n = type ? type->head : nullptr; n; n = n->next)
-        fputs(n->kind <= T_FUNCTION ? s_type_names[n->kind] : "??? ", stdout);
+        fputs(n->kind <= TN_FUNCTION ? s_type_names[n->kind] : "??? ", stdout);
     fputs("\n", stdout);
 }

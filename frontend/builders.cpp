@@ -439,7 +439,7 @@ typehl *declarator_type(hl_declarator *declarator, const typehl *specifiers)
 static bool s_is_typedef(const typehl *specifiers)
 {
     for (const typenodehl *n = specifiers ? specifiers->head : nullptr; n; n = n->next)
-        if (n->kind == T_TYPEDEF)
+        if (n->kind == TN_TYPEDEF)
             return true;
     return false;
 }
@@ -552,7 +552,7 @@ hl_list initializer_list(hl_list list, pcodehl *initializer, int32_t line, const
 
 typenodehl *aggregate_name(uint32_t kind, char *tag)
 {
-    VX_ASSERT(kind == T_STRUCT || kind == T_UNION || kind == T_ENUM);
+    VX_ASSERT(kind == TN_STRUCT || kind == TN_UNION || kind == TN_ENUM);
     typenodehl *node = new_typenodehl(kind);
     node->word[0] = tag;
     return node;
@@ -567,7 +567,7 @@ typenodehl *sue_specifier(uint32_t kind, char *tag, pcodehl *members)
 
 typenodehl *typedef_name_specifier(char *name, const typehl *type)
 {
-    typenodehl *node = new_typenodehl(T_TYPEDEF_NAME);
+    typenodehl *node = new_typenodehl(TN_TYPEDEF_NAME);
     node->word[0] = name;
     node->word[1] = typehl_copy(type);
     return node;
@@ -576,14 +576,14 @@ typenodehl *typedef_name_specifier(char *name, const typehl *type)
 static typenodehl *s_function_part(const hl_declarator *declarator)
 {
     typenodehl *first = declarator && declarator->parts ? declarator->parts->head : nullptr;
-    return first && first->kind == T_FUNCTION ? first : nullptr;
+    return first && first->kind == TN_FUNCTION ? first : nullptr;
 }
 
 static bool s_is_void_parameter(const pcodehl *decl)
 {
     const typehl *type = decl->type;
     return decl->left && decl->left->kind == H_NOP && type && type->head && type->head == type->tail &&
-           type->head->kind == T_VOID;
+           type->head->kind == TN_VOID;
 }
 
 void begin_function_body(const hl_declarator *declarator)

@@ -121,7 +121,7 @@ static typehl *s_add(typehl *list, typenodehl *node)
 
 static hl_declarator *s_array(hl_declarator *d, pcodehl *bound)
 {
-    typenodehl *node = new_typenodehl(T_ARRAY);
+    typenodehl *node = new_typenodehl(TN_ARRAY);
     node->word[0] = bound;
     typehl_append(d->parts, node);
     return d;
@@ -129,7 +129,7 @@ static hl_declarator *s_array(hl_declarator *d, pcodehl *bound)
 
 static hl_declarator *s_function(hl_declarator *d, pcodehl *parameters, int variadic, int prototyped)
 {
-    typenodehl *node = new_typenodehl(T_FUNCTION);
+    typenodehl *node = new_typenodehl(TN_FUNCTION);
     node->word[0] = parameters;
     node->word[1] = reinterpret_cast<void *>(static_cast<intptr_t>(variadic));
     node->word[2] = reinterpret_cast<void *>(static_cast<intptr_t>(prototyped));
@@ -414,33 +414,33 @@ sq_typed
     ;
 
 storage_class
-    : TYPEDEF                           { $$ = new_typenodehl(T_TYPEDEF); }
-    | EXTERN                            { $$ = new_typenodehl(T_EXTERN); }
-    | STATIC                            { $$ = new_typenodehl(T_STATIC); }
-    | AUTO                              { $$ = new_typenodehl(T_AUTO); }
-    | REGISTER                          { $$ = new_typenodehl(T_REGISTER); }
-    | OVERLAY                           { $$ = new_typenodehl(T_OVERLAY); }
+    : TYPEDEF                           { $$ = new_typenodehl(TN_TYPEDEF); }
+    | EXTERN                            { $$ = new_typenodehl(TN_EXTERN); }
+    | STATIC                            { $$ = new_typenodehl(TN_STATIC); }
+    | AUTO                              { $$ = new_typenodehl(TN_AUTO); }
+    | REGISTER                          { $$ = new_typenodehl(TN_REGISTER); }
+    | OVERLAY                           { $$ = new_typenodehl(TN_OVERLAY); }
     ;
 
 type_qualifier
-    : CONST                             { $$ = new_typenodehl(T_CONST); }
-    | VOLATILE                          { $$ = new_typenodehl(T_VOLATILE); }
-    | ROM                               { $$ = new_typenodehl(T_ROM); }
-    | RAM                               { $$ = new_typenodehl(T_RAM); }
-    | NEAR                              { $$ = new_typenodehl(T_NEAR); }
-    | FAR                               { $$ = new_typenodehl(T_FAR); }
+    : CONST                             { $$ = new_typenodehl(TN_CONST); }
+    | VOLATILE                          { $$ = new_typenodehl(TN_VOLATILE); }
+    | ROM                               { $$ = new_typenodehl(TN_ROM); }
+    | RAM                               { $$ = new_typenodehl(TN_RAM); }
+    | NEAR                              { $$ = new_typenodehl(TN_NEAR); }
+    | FAR                               { $$ = new_typenodehl(TN_FAR); }
     ;
 
 basic_type
-    : CHAR                              { $$ = new_typenodehl(T_CHAR); }
-    | SHORT                             { $$ = new_typenodehl(T_SHORT); }
-    | INT                               { $$ = new_typenodehl(T_INT); }
-    | LONG                              { $$ = new_typenodehl(T_LONG); }
-    | SIGNED                            { $$ = new_typenodehl(T_SIGNED); }
-    | UNSIGNED                          { $$ = new_typenodehl(T_UNSIGNED); }
-    | FLOAT                             { $$ = new_typenodehl(T_FLOAT); }
-    | DOUBLE                            { $$ = new_typenodehl(T_DOUBLE); }
-    | VOID                              { $$ = new_typenodehl(T_VOID); }
+    : CHAR                              { $$ = new_typenodehl(TN_CHAR); }
+    | SHORT                             { $$ = new_typenodehl(TN_SHORT); }
+    | INT                               { $$ = new_typenodehl(TN_INT); }
+    | LONG                              { $$ = new_typenodehl(TN_LONG); }
+    | SIGNED                            { $$ = new_typenodehl(TN_SIGNED); }
+    | UNSIGNED                          { $$ = new_typenodehl(TN_UNSIGNED); }
+    | FLOAT                             { $$ = new_typenodehl(TN_FLOAT); }
+    | DOUBLE                            { $$ = new_typenodehl(TN_DOUBLE); }
+    | VOID                              { $$ = new_typenodehl(TN_VOID); }
     ;
 
 complete_type
@@ -455,8 +455,8 @@ tag
     ;
 
 struct_or_union
-    : STRUCT                            { $$ = new_typenodehl(T_STRUCT); }
-    | UNION                             { $$ = new_typenodehl(T_UNION); }
+    : STRUCT                            { $$ = new_typenodehl(TN_STRUCT); }
+    | UNION                             { $$ = new_typenodehl(TN_UNION); }
     ;
 
 struct_or_union_specifier
@@ -503,10 +503,10 @@ member_declarator
 
 enum_specifier
     : ENUM tag '{' enumerator_list comma_opt '}'
-                                        { $$ = sue_specifier(T_ENUM, $2.name, $4.head); }
+                                        { $$ = sue_specifier(TN_ENUM, $2.name, $4.head); }
     | ENUM '{' enumerator_list comma_opt '}'
-                                        { $$ = sue_specifier(T_ENUM, nullptr, $3.head); }
-    | ENUM tag                          { $$ = aggregate_name(T_ENUM, $2.name); }
+                                        { $$ = sue_specifier(TN_ENUM, nullptr, $3.head); }
+    | ENUM tag                          { $$ = aggregate_name(TN_ENUM, $2.name); }
     ;
 
 comma_opt
@@ -588,10 +588,10 @@ identifier_list
     ;
 
 pointer
-    : '*'                               { $$ = s_single(new_typenodehl(T_POINTER)); }
-    | '*' qualifier_list                { $$ = s_add($2, new_typenodehl(T_POINTER)); }
-    | '*' pointer                       { $$ = s_add($2, new_typenodehl(T_POINTER)); }
-    | '*' qualifier_list pointer        { typehl_append_list($3, s_add($2, new_typenodehl(T_POINTER))); $$ = $3; }
+    : '*'                               { $$ = s_single(new_typenodehl(TN_POINTER)); }
+    | '*' qualifier_list                { $$ = s_add($2, new_typenodehl(TN_POINTER)); }
+    | '*' pointer                       { $$ = s_add($2, new_typenodehl(TN_POINTER)); }
+    | '*' qualifier_list pointer        { typehl_append_list($3, s_add($2, new_typenodehl(TN_POINTER))); $$ = $3; }
     ;
 
 qualifier_list

@@ -109,7 +109,7 @@ void s_declare_typedef(const char *name, const typehl *type)
     typehl *stored = typehl_copy(type);
     for (typenodehl *n = stored->head; n;) {
         typenodehl *next = n->next;
-        if (n->kind == T_TYPEDEF) {
+        if (n->kind == TN_TYPEDEF) {
             typehl_remove(stored, n);
             typenodehl_free(n);
         }

@@ -42,13 +42,13 @@ struct resolver {
 
 bool sTransitionOk(resolve_state state, uint32_t code)
 {
-    if (code <= T_LONG)
+    if (code <= TN_LONG)
         return state == STATE_START || state == STATE_BASIC || state == STATE_FUNCTION;
-    if (code <= T_OVERLAY)
+    if (code <= TN_OVERLAY)
         return true;
-    if (code == T_POINTER || code == T_STRUCT || code == T_UNION || code == T_ENUM)
+    if (code == TN_POINTER || code == TN_STRUCT || code == TN_UNION || code == TN_ENUM)
         return state == STATE_START || state == STATE_FUNCTION;
-    if (code == T_ARRAY || code == T_FUNCTION)
+    if (code == TN_ARRAY || code == TN_FUNCTION)
         return state == STATE_START;
     _assert("known type specifier", __FILE__, __LINE__);
 }
@@ -107,43 +107,43 @@ void sAddTypename(resolver &r, typell *level, uint32_t code)
             level->detail.basic = basic;
     };
     switch (code) {
-    case T_CHAR: set_basic(BT_CHAR); break;
-    case T_INT: set_basic(BT_INT); break;
-    case T_FLOAT:
-    case T_DOUBLE: set_basic(BT_FLOAT); break;
-    case T_VOID: set_basic(BT_VOID); break;
-    case T_SIGNED:
+    case TN_CHAR: set_basic(BT_CHAR); break;
+    case TN_INT: set_basic(BT_INT); break;
+    case TN_FLOAT:
+    case TN_DOUBLE: set_basic(BT_FLOAT); break;
+    case TN_VOID: set_basic(BT_VOID); break;
+    case TN_SIGNED:
         if (r.seen_unsigned)
             post_error(1162);
         r.seen_signed = true;
         level->flags |= TF_SIGNED;
         break;
-    case T_UNSIGNED:
+    case TN_UNSIGNED:
         if (r.seen_signed)
             post_error(1162);
         r.seen_unsigned = true;
         break;
-    case T_SHORT: level->flags |= TF_SHORT; break;
-    case T_LONG: level->flags |= TF_LONG; break;
+    case TN_SHORT: level->flags |= TF_SHORT; break;
+    case TN_LONG: level->flags |= TF_LONG; break;
     }
 }
 
 void s_qualifier(resolver &r, uint32_t code)
 {
     switch (code) {
-    case T_CONST: r.is_const = true; break;
-    case T_VOLATILE: r.is_volatile = true; break;
-    case T_ROM:
-    case T_RAM: {
-        int32_t memory = code == T_ROM ? MEMORY_ROM : MEMORY_RAM;
+    case TN_CONST: r.is_const = true; break;
+    case TN_VOLATILE: r.is_volatile = true; break;
+    case TN_ROM:
+    case TN_RAM: {
+        int32_t memory = code == TN_ROM ? MEMORY_ROM : MEMORY_RAM;
         if (r.memory && r.memory != memory)
             post_error(1517);
         r.memory = memory;
         break;
     }
-    case T_NEAR:
-    case T_FAR: {
-        int32_t range = code == T_NEAR ? RANGE_NEAR : RANGE_FAR;
+    case TN_NEAR:
+    case TN_FAR: {
+        int32_t range = code == TN_NEAR ? RANGE_NEAR : RANGE_FAR;
         if (r.range && r.range != range)
             post_error(1518);
         r.range = range;
@@ -177,7 +177,7 @@ bool s_is_void_parameter_list(const pcodehl *list)
     const pcodehl *decl = list->left;
     const typehl *type = decl->type;
     return (!decl->left || decl->left->kind == H_NOP) && type && type->head && type->head == type->tail &&
-           type->head->kind == T_VOID;
+           type->head->kind == TN_VOID;
 }
 
 param_entry *s_parameters(const pcodehl *list, const char *file, int32_t line)
@@ -254,7 +254,7 @@ std::string s_tag_name(const typenodehl *node)
 
 void s_struct_or_union(resolver &r, const typenodehl *node)
 {
-    tag_kind kind = node->kind == T_STRUCT ? STRUCT_TAG : UNION_TAG;
+    tag_kind kind = node->kind == TN_STRUCT ? STRUCT_TAG : UNION_TAG;
     auto *members = static_cast<pcodehl *>(node->word[1]);
     tag_record *tag;
     auto defined = members ? s_defined_by.find(members) : s_defined_by.end();
@@ -332,18 +332,18 @@ bool s_elements(resolver &r, const typehl *list)
 bool s_element(resolver &r, const typenodehl *node)
 {
     uint32_t code = node->kind;
-    if (code == T_TYPEDEF_NAME)
+    if (code == TN_TYPEDEF_NAME)
         return s_elements(r, static_cast<const typehl *>(node->word[1]));
     // A function level cannot be the element of an array either.
-    if (!sTransitionOk(r.state, code) || (code == T_FUNCTION && r.last && r.last->kind == ARY)) {
+    if (!sTransitionOk(r.state, code) || (code == TN_FUNCTION && r.last && r.last->kind == ARY)) {
         post_error(1166);
         return false;
     }
-    bool opens_level = code <= T_LONG || code == T_POINTER || code == T_STRUCT || code == T_UNION || code == T_ENUM;
+    bool opens_level = code <= TN_LONG || code == TN_POINTER || code == TN_STRUCT || code == TN_UNION || code == TN_ENUM;
     if (opens_level && r.state == STATE_FUNCTION)
         s_fix_function_range(r);
 
-    if (code <= T_LONG) {
+    if (code <= TN_LONG) {
         if (r.state != STATE_BASIC) {
             typell *level = type_create();
             level->kind = BSC;
@@ -352,9 +352,9 @@ bool s_element(resolver &r, const typenodehl *node)
         }
         r.seen_type_specifier = true;
         sAddTypename(r, r.last, code);
-    } else if (code <= T_OVERLAY) {
+    } else if (code <= TN_OVERLAY) {
         s_qualifier(r, code);
-    } else if (code == T_POINTER) {
+    } else if (code == TN_POINTER) {
         typell *level = type_create();
         level->kind = PTR;
         s_apply_qualifiers(r, level);
@@ -362,12 +362,12 @@ bool s_element(resolver &r, const typenodehl *node)
         // Whatever may start a type may follow a pointer, so that functions
         // can return pointers to arrays and to functions.
         r.state = STATE_START;
-    } else if (code == T_ARRAY) {
+    } else if (code == TN_ARRAY) {
         typell *level = type_create();
         level->kind = ARY;
         s_append(r, level);
         level->detail.count = s_array_count(static_cast<pcodehl *>(node->word[0]));
-    } else if (code == T_FUNCTION) {
+    } else if (code == TN_FUNCTION) {
         typell *level = type_create();
         level->kind = FCN;
         level->memory = MEMORY_ROM;
@@ -380,11 +380,11 @@ bool s_element(resolver &r, const typenodehl *node)
         level->detail.params = s_parameters(params, r.file, r.line);
         r.open_function = level;
         r.state = STATE_FUNCTION;
-    } else if (code == T_STRUCT || code == T_UNION) {
+    } else if (code == TN_STRUCT || code == TN_UNION) {
         r.seen_type_specifier = true;
         s_struct_or_union(r, node);
         r.state = STATE_TAG;
-    } else if (code == T_ENUM) {
+    } else if (code == TN_ENUM) {
         r.seen_type_specifier = true;
         s_enum(r, node);
         r.state = STATE_TAG;
@@ -521,12 +521,12 @@ int32_t trnResolveSclass(const typehl *specifiers)
     for (const typenodehl *node = specifiers ? specifiers->head : nullptr; node; node = node->next) {
         int32_t found;
         switch (node->kind) {
-        case T_EXTERN: found = SC_EXTERN; break;
-        case T_STATIC: found = SC_STATIC; break;
-        case T_TYPEDEF: found = SC_TYPEDEF; break;
-        case T_AUTO: found = SC_AUTO; break;
-        case T_OVERLAY: found = SC_OVERLAY; break;
-        case T_REGISTER: found = SC_NONE; break; // a hint only: the default local class applies
+        case TN_EXTERN: found = SC_EXTERN; break;
+        case TN_STATIC: found = SC_STATIC; break;
+        case TN_TYPEDEF: found = SC_TYPEDEF; break;
+        case TN_AUTO: found = SC_AUTO; break;
+        case TN_OVERLAY: found = SC_OVERLAY; break;
+        case TN_REGISTER: found = SC_NONE; break; // a hint only: the default local class applies
         default: continue;
         }
         if (seen && found != storage_class)

@@ -133,13 +133,13 @@ TEST(FrontendLexer, TypedefNamesComeFromTheScopes)
 {
     yyinitparse();
     typehl *type = new_typehl();
-    typehl_append(type, new_typenodehl(T_INT));
+    typehl_append(type, new_typenodehl(TN_INT));
     s_declare_typedef("byte", type);
     typehl_free(type);
     lex_scan_string("byte word");
     EXPECT_EQ(yylex(), TK_TYPEDEF_NAME);
     ASSERT_NE(lex_value().type, nullptr);
-    EXPECT_EQ(lex_value().type->head->kind, T_INT);
+    EXPECT_EQ(lex_value().type->head->kind, TN_INT);
     free(lex_value().name);
     EXPECT_EQ(yylex(), TK_IDENTIFIER);
     free(lex_value().name);

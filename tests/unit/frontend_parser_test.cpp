@@ -172,13 +172,13 @@ TEST(FrontendParser, TypedefScopesHideAndReturn)
 {
     yyinitparse();
     typehl *type = new_typehl();
-    typehl_append(type, new_typenodehl(T_TYPEDEF));
-    typehl_append(type, new_typenodehl(T_LONG));
+    typehl_append(type, new_typenodehl(TN_TYPEDEF));
+    typehl_append(type, new_typenodehl(TN_LONG));
     s_declare_typedef("T", type);
     typehl_free(type);
     const typehl *found = lookup_typedef("T");
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->head->kind, T_LONG); // the typedef node is not stored
+    EXPECT_EQ(found->head->kind, TN_LONG); // the typedef node is not stored
     EXPECT_EQ(found->head, found->tail);
     enter_typedef_scope();
     override_typedef("T");
@@ -338,18 +338,18 @@ TEST(FrontendParser, DumpFormat)
 TEST(FrontendParser, TypeListOperations)
 {
     typehl *list = new_typehl();
-    typehl_append(list, new_typenodehl(T_INT));
-    typenodehl *chain = new_typenodehl(T_CONST);
-    chain->next = new_typenodehl(T_POINTER);
+    typehl_append(list, new_typenodehl(TN_INT));
+    typenodehl *chain = new_typenodehl(TN_CONST);
+    chain->next = new_typenodehl(TN_POINTER);
     chain->next->prev = chain;
     typehl_insert(list, chain);
-    typehl_append(list, new_typenodehl(T_STRUCT));
+    typehl_append(list, new_typenodehl(TN_STRUCT));
     testing::internal::CaptureStdout();
     hl_print_type(list);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "const * int ??? \n");
-    EXPECT_EQ(list->head->kind, T_CONST);
-    EXPECT_EQ(list->tail->kind, T_STRUCT);
-    EXPECT_EQ(list->tail->prev->kind, T_INT);
+    EXPECT_EQ(list->head->kind, TN_CONST);
+    EXPECT_EQ(list->tail->kind, TN_STRUCT);
+    EXPECT_EQ(list->tail->prev->kind, TN_INT);
 
     typehl *copy = typehl_copy(list);
     EXPECT_FALSE(copy->head->owns);

@@ -254,7 +254,7 @@ TEST(WalkLimits, StackGrowthEndsAtItsLimit)
     ident->name = hl_strdup("x");
     pcodehl *decl = new_pcodehl(H_DECL, ident, value, 1, "deep.c");
     decl->type = new_typehl();
-    typehl_append(decl->type, new_typenodehl(T_INT));
+    typehl_append(decl->type, new_typenodehl(TN_INT));
     pcodehl *root = new_pcodehl(H_DEFLST, new_pcodehl(H_DECLLST, decl, nullptr, 1, "deep.c"), nullptr, 1, "deep.c");
     ::testing::internal::CaptureStdout();
     EXPECT_THROW(trnTranslateAST(root), compile_abort);

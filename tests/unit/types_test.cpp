@@ -112,8 +112,8 @@ TEST_F(Types, InvalidSequencesGiveNoType)
     }
     // A specifier list built by hand: a pointer after a basic specifier.
     typehl *list = new_typehl();
-    typehl_append(list, new_typenodehl(T_CHAR));
-    typehl_append(list, new_typenodehl(T_POINTER));
+    typehl_append(list, new_typenodehl(TN_CHAR));
+    typehl_append(list, new_typenodehl(TN_POINTER));
     typell *type = reinterpret_cast<typell *>(1);
     EXPECT_EQ(diagnostics([&] { type = trnResolveType(list, "t.c", 1); }), std::vector<unsigned>{1166});
     EXPECT_EQ(type, nullptr);
