@@ -1,6 +1,7 @@
 #include "object/coff.h"
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <ctime>
 #include <new>
 #include <sys/stat.h>
@@ -212,6 +213,18 @@ int coff_scn_has_no_file_data(const coff_scnhdr *section) {
 
 // ---- Layout ----
 
+// SOURCE_DATE_EPOCH fixes the time stamp, so that a build can be repeated
+// byte for byte.
+static uint32_t s_time_of_writing() {
+    if (const char *fixed = getenv("SOURCE_DATE_EPOCH")) {
+        char *end = nullptr;
+        unsigned long long seconds = strtoull(fixed, &end, 10);
+        if (end != fixed && *end == '\0' && seconds <= UINT32_MAX)
+            return static_cast<uint32_t>(seconds);
+    }
+    return static_cast<uint32_t>(time(nullptr));
+}
+
 void coff_preWrite(coff_file *image) {
     coff_filehdr &fh = image->header;
     VX_ASSERT(image->sections.size() <= 0xFFFF);
@@ -248,7 +261,7 @@ void coff_preWrite(coff_file *image) {
                hexPrint(coff_string_table_length(image), 4).c_str());
     }
 
-    fh.f_timdat = static_cast<uint32_t>(time(nullptr));
+    fh.f_timdat = s_time_of_writing();
     fh.f_symptr = fh.f_nsyms ? symbol_start : 0;
     fh.f_opthdr = COFF_OPTHDR_SIZE;
 

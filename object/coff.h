@@ -140,10 +140,11 @@ struct coff_auxent {
     uint32_t x_tagndx;  // arr, fcn, eos, var
     uint32_t x_offset;  // file: string-table offset of the file name
     uint32_t x_incline; // file
+    uint8_t x_flags;    // file: 1 for a file that produced no entry of its own
     uint32_t x_srcndx;  // bobf, eobf
     uint32_t x_size;    // 16 bits except in fcn
     uint16_t x_lnno;
-    uint16_t x_dimen[4];
+    uint16_t x_dimen[6]; // arr: outermost first
     uint32_t x_lnnoptr; // fcn
     uint32_t x_endndx;  // fcn, bobf, tag
     int16_t x_actscnum; // fcn

@@ -86,7 +86,7 @@ static void set32(uint8_t *p, uint32_t v) {
 static void put_aux(std::vector<uint8_t> &out, int kind, const coff_auxent &a) {
     uint8_t b[SYMESZ] = {};
     switch (kind) {
-    case AUX_FILE: set32(b, a.x_offset); set32(b + 4, a.x_incline); break;
+    case AUX_FILE: set32(b, a.x_offset); set32(b + 4, a.x_incline); b[8] = a.x_flags; break;
     case AUX_SCN: set32(b, a.x_scnlen); set16(b + 4, a.x_nreloc); set16(b + 6, a.x_nlinno); break;
     case AUX_TAG: set16(b + 6, a.x_size); set32(b + 12, a.x_endndx); break;
     case AUX_EOS: set32(b, a.x_tagndx); set16(b + 6, a.x_size); break;
@@ -96,7 +96,7 @@ static void put_aux(std::vector<uint8_t> &out, int kind, const coff_auxent &a) {
         break;
     case AUX_ARR:
         set32(b, a.x_tagndx); set16(b + 4, a.x_lnno); set16(b + 6, a.x_size);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 6; ++i)
             set16(b + 8 + 2 * i, a.x_dimen[i]);
         break;
     case AUX_EOBF: set32(b, a.x_srcndx); set16(b + 4, a.x_lnno); break;
@@ -172,7 +172,7 @@ coff_syment get_symbol(const uint8_t *p) {
 coff_auxent get_aux(int kind, const uint8_t *b) {
     coff_auxent a{};
     switch (kind) {
-    case AUX_FILE: a.x_offset = get_u32(b); a.x_incline = get_u32(b + 4); break;
+    case AUX_FILE: a.x_offset = get_u32(b); a.x_incline = get_u32(b + 4); a.x_flags = b[8]; break;
     case AUX_SCN: a.x_scnlen = get_u32(b); a.x_nreloc = get_u16(b + 4); a.x_nlinno = get_u16(b + 6); break;
     case AUX_TAG: a.x_size = get_u16(b + 6); a.x_endndx = get_u32(b + 12); break;
     case AUX_EOS: a.x_tagndx = get_u32(b); a.x_size = get_u16(b + 6); break;
@@ -182,7 +182,7 @@ coff_auxent get_aux(int kind, const uint8_t *b) {
         break;
     case AUX_ARR:
         a.x_tagndx = get_u32(b); a.x_lnno = get_u16(b + 4); a.x_size = get_u16(b + 6);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 6; ++i)
             a.x_dimen[i] = get_u16(b + 8 + 2 * i);
         break;
     case AUX_EOBF: a.x_srcndx = get_u32(b); a.x_lnno = get_u16(b + 4); break;

@@ -82,7 +82,7 @@ static void print_symbol(const coff_file *image, const coff_syment &s) {
 
 static void print_aux(int kind, const coff_auxent &a) {
     switch (kind) {
-    case AUX_FILE: printf("Aux File: x_offset=%u x_incline=%u\n", a.x_offset, a.x_incline); break;
+    case AUX_FILE: printf("Aux File: x_offset=%u x_incline=%u x_flags=%u\n", a.x_offset, a.x_incline, a.x_flags); break;
     case AUX_SCN: printf("Aux Scn: x_scnlen=%u x_nreloc=%u x_nlinno=%u\n", a.x_scnlen, a.x_nreloc, a.x_nlinno); break;
     case AUX_TAG: printf("Aux Tag: x_size=%u x_endndx=%u\n", a.x_size, a.x_endndx); break;
     case AUX_EOS: printf("Aux Eos: x_tagndx=%u x_size=%u\n", a.x_tagndx, a.x_size); break;
@@ -91,8 +91,8 @@ static void print_aux(int kind, const coff_auxent &a) {
                hexPrint(a.x_lnnoptr, 4).c_str(), a.x_endndx, a.x_actscnum);
         break;
     case AUX_ARR:
-        printf("Aux Arr: x_tagndx=%u x_lnno=%u x_size=%u x_dimen=%u,%u,%u,%u\n", a.x_tagndx, a.x_lnno, a.x_size,
-               a.x_dimen[0], a.x_dimen[1], a.x_dimen[2], a.x_dimen[3]);
+        printf("Aux Arr: x_tagndx=%u x_lnno=%u x_size=%u x_dimen=%u,%u,%u,%u,%u,%u\n", a.x_tagndx, a.x_lnno,
+               a.x_size, a.x_dimen[0], a.x_dimen[1], a.x_dimen[2], a.x_dimen[3], a.x_dimen[4], a.x_dimen[5]);
         break;
     case AUX_EOBF: printf("Aux Eobf: x_srcndx=%u x_lnno=%u\n", a.x_srcndx, a.x_lnno); break;
     case AUX_BOBF: printf("Aux Bobf: x_srcndx=%u x_lnno=%u x_endndx=%u\n", a.x_srcndx, a.x_lnno, a.x_endndx); break;

@@ -592,7 +592,7 @@ TEST(CoffPrint, DumpOfOneFunction) {
                              "    f_magic=0x1240\n", "    proc_type=0x00004520\n", "    _s_name=.code\n",
                              "Line Number: l_srcndx=0 l_lnno=6 l_paddr=0x00000002 l_flags=0x0000 l_fcnndx=2\n",
                              "Raw Data:\n    0x00000000: 0x0e12 0x6e01 0x0012\n",
-                             "Index[1]=Aux File: x_offset=4 x_incline=0\n",
+                             "Index[1]=Aux File: x_offset=4 x_incline=0 x_flags=0\n",
                              "Index[2]=Symbol: n_name=main n_value=0x00000000 n_scnum=1 n_type=0x00000041 "
                              "n_sclass=2 n_numaux=1\n",
                              "Index[3]=Aux Fcn: x_tagndx=0 x_size=0 x_lnnoptr=0x00000054 x_endndx=0 x_actscnum=0\n",
