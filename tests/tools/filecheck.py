@@ -6,17 +6,31 @@
   PREFIX-NOT: text   the text does not occur between the surrounding matches
   PREFIX-EMPTY:      the line right after the previous match is empty
 
-Inside the text, {{regex}} matches a regular expression; everything else is
-literal.  With --match-full-lines the text must match the whole line."""
+Inside the text, {{regex}} matches a regular expression, [[NAME:regex]]
+matches one and keeps what it matched as NAME, and [[NAME]] matches exactly
+what NAME kept; everything else is literal.  With --match-full-lines the
+text must match the whole line."""
 
 import argparse
 import re
 import sys
 
 
-def pattern_of(text, full_line):
-    parts = re.split(r"\{\{(.*?)\}\}", text)
-    regex = "".join(re.escape(p) if i % 2 == 0 else f"(?:{p})" for i, p in enumerate(parts))
+TOKEN = re.compile(r"\{\{(.*?)\}\}|\[\[(\w+):(.*?)\]\]|\[\[(\w+)\]\]")
+
+
+def pattern_of(text, full_line, variables):
+    regex, at = "", 0
+    for m in TOKEN.finditer(text):
+        regex += re.escape(text[at:m.start()])
+        if m.group(1) is not None:
+            regex += f"(?:{m.group(1)})"
+        elif m.group(2) is not None:
+            regex += f"(?P<{m.group(2)}>{m.group(3)})"
+        else:
+            regex += re.escape(variables.get(m.group(4), ""))
+        at = m.end()
+    regex += re.escape(text[at:])
     return re.compile(f"^{regex}$" if full_line else regex)
 
 
@@ -52,27 +66,32 @@ def main():
         print(data, file=sys.stderr, end="")
         return 1
 
+    variables = {}
     position = 0  # first line that a plain check may match
     pending_nots = []
     for kind, text, number in checks:
         if kind == "-NOT":
-            pending_nots.append((pattern_of(text, args.match_full_lines), text, number))
+            pending_nots.append((pattern_of(text, args.match_full_lines, variables), text, number))
             continue
         if kind == "-EMPTY":
             found = position if position < len(lines) and lines[position] == "" else None
             if found is None:
                 return fail("expected an empty line", number)
         elif kind == "-NEXT":
-            pattern = pattern_of(text, args.match_full_lines)
-            if position >= len(lines) or not pattern.search(lines[position]):
+            pattern = pattern_of(text, args.match_full_lines, variables)
+            match = pattern.search(lines[position]) if position < len(lines) else None
+            if not match:
                 got = lines[position] if position < len(lines) else "<end of input>"
                 return fail(f"expected next line to match '{text}', got '{got}'", number)
             found = position
         else:
-            pattern = pattern_of(text, args.match_full_lines)
+            pattern = pattern_of(text, args.match_full_lines, variables)
             found = next((i for i in range(position, len(lines)) if pattern.search(lines[i])), None)
             if found is None:
                 return fail(f"expected '{text}' not found", number)
+            match = pattern.search(lines[found])
+        if kind != "-EMPTY":
+            variables.update(match.groupdict())
         for not_pattern, not_text, not_number in pending_nots:
             for i in range(position, found):
                 if not_pattern.search(lines[i]):
