@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "frontend/post_at.h"
 #include "frontend/constant.h"
 
 struct pragma_record;
@@ -21,22 +22,22 @@ enum hl_kind : uint32_t {
 };
 
 enum typenode_kind : uint32_t {
-    T_CHAR, T_INT, T_FLOAT, T_DOUBLE, T_VOID, T_UNSIGNED, T_SIGNED, T_SHORT, T_LONG, T_CONST,
-    T_VOLATILE, T_ROM, T_RAM, T_NEAR, T_FAR, T_EXTERN, T_STATIC, T_REGISTER, T_TYPEDEF, T_AUTO,
-    T_OVERLAY, T_POINTER, T_ARRAY, T_FUNCTION, T_STRUCT, T_UNION, T_ENUM, T_TYPEDEF_NAME,
+    TN_CHAR, TN_INT, TN_FLOAT, TN_DOUBLE, TN_VOID, TN_UNSIGNED, TN_SIGNED, TN_SHORT, TN_LONG, TN_CONST,
+    TN_VOLATILE, TN_ROM, TN_RAM, TN_NEAR, TN_FAR, TN_EXTERN, TN_STATIC, TN_REGISTER, TN_TYPEDEF, TN_AUTO,
+    TN_OVERLAY, TN_POINTER, TN_ARRAY, TN_FUNCTION, TN_STRUCT, TN_UNION, TN_ENUM, TN_TYPEDEF_NAME,
 };
 
 struct typehl;
 struct pcodehl;
 
 // One specifier, qualifier or declarator part.  The words by kind:
-//   T_STRUCT, T_UNION: tag name (or null), member declaration list (or null
+//   TN_STRUCT, TN_UNION: tag name (or null), member declaration list (or null
 //     for a reference to a tag);
-//   T_ENUM: tag name, enumerator list (H_ILIST of H_ASSIGN or H_IDENT);
-//   T_ARRAY: bound expression, or null;
-//   T_FUNCTION: parameter list (H_DECLLST of H_DECL), `...` flag, and 1 when
+//   TN_ENUM: tag name, enumerator list (H_ILIST of H_ASSIGN or H_IDENT);
+//   TN_ARRAY: bound expression, or null;
+//   TN_FUNCTION: parameter list (H_DECLLST of H_DECL), `...` flag, and 1 when
 //     the declarator is a prototype (an empty list written "()" is not);
-//   T_TYPEDEF_NAME: name, the type list of the typedef.
+//   TN_TYPEDEF_NAME: name, the type list of the typedef.
 // Copies share the sub-lists; only the node that `owns` them frees them.
 struct typenodehl {
     uint32_t kind;
@@ -77,13 +78,6 @@ struct source_position {
 };
 source_position getLineno(int32_t line, const char *file);
 
-// Posts a diagnostic at a construct's own position rather than the
-// scanner's, which may already be past it.  While the parser runs, a
-// diagnostic that ends the compilation does not unwind through it: it is
-// held in `hl_abort_pending` until the parser has released its stack.
-void post_error_at(int32_t line, const char *file, unsigned number, ...);
-extern bool hl_parsing;
-extern bool hl_abort_pending;
 
 pcodehl *new_pcodehl(uint32_t kind, pcodehl *left, pcodehl *right, int32_t line, const char *file);
 pcodehl *pcodehl_head_list(uint32_t kind, pcodehl *list, pcodehl *element, int32_t line, const char *file);
