@@ -117,6 +117,13 @@ ocode *ocode_function_record(const symbol *fn)
     return found == s_function_records.end() ? nullptr : found->second;
 }
 
+void ocode_set_label_symbol(ocode *label, symbol *sym)
+{
+    VX_ASSERT(label && label->type == OC_LABEL && !label->data.label.label && sym);
+    label->data.label.label = sym;
+    s_label_records[sym] = label;
+}
+
 ocode *ocodeNop(int32_t line, const char *file) { return s_record(OC_NOP, line, file); }
 
 ocode *ocodeLabel(symbol *label, int32_t line, const char *file)

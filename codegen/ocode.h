@@ -126,6 +126,10 @@ ocode *ocodeBTFBCSymbol(symbol *f, int32_t off, int32_t a, int32_t b, symbol *sy
 // function symbol, or null while there is none.
 ocode *ocode_label_record(const symbol *label);
 ocode *ocode_function_record(const symbol *fn);
+// Gives a label record made without a symbol (objInsertLabel) the symbol
+// that a relocation will name; the symbol then finds the record like the
+// symbol of an ocodeLabel record does.
+void ocode_set_label_symbol(ocode *label, symbol *sym);
 
 // A copy of a source file name that lives until the end of the run; output
 // code outlives the IR trees whose names it carries.
