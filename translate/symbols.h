@@ -12,6 +12,7 @@ struct stmt;
 struct init_record;
 struct interrupt_record;
 struct section;
+struct ocode;
 
 enum sym_kind : uint32_t {
     LABEL = 0,
@@ -74,6 +75,7 @@ struct symbol {
     char *section_name;
     init_record *initial_data;
     int32_t nesting_level;
+    section *code_section; // a function defined here: the code section it was generated into
     symbol *all_next; // every record made in this module, for sym_end_module
 };
 
@@ -96,6 +98,7 @@ struct section {
     unsigned absolute : 1;
     uint32_t address;
     symbol *first_entry;
+    ocode *code; // a code section: the output code of its functions, in order
 };
 
 enum lookup_mode { LOOKUP_ALL = 0, LOOKUP_CURRENT = 1, LOOKUP_FILE = 2 };

@@ -6,6 +6,7 @@
 
 #include "frontend/ast.h"
 #include "frontend/pragma.h"
+#include "translate/interrupt.h"
 #include "translate/lower.h"
 #include "translate/symbols.h"
 
@@ -25,25 +26,6 @@ struct case_table {
     symbol *default_label;
     case_entry *cases; // newest first
     case_table *enclosing;
-};
-
-enum save_element_kind : uint32_t { SAVE_VARIABLE = 0, SAVE_SECTION = 1 };
-
-struct save_element {
-    save_element_kind kind;
-    symbol *sym;
-    uint32_t size;
-    save_element *next;
-};
-
-struct interrupt_record {
-    symbol *function;
-    char *tmpdata_name;
-    int32_t low_priority;
-    save_element *saves;
-    int32_t nosave[NOSAVE_FLAG_COUNT];
-    int32_t save[SAVE_FLAG_COUNT];
-    interrupt_record *next;
 };
 
 // The unit.

@@ -1,11 +1,13 @@
 /* Timing-critical helpers written with in-line assembly blocks. */
 #include "vxregs.h"
 
+#pragma udata access asm_fast
 static near u8 delay_count;
 static near u8 delay_outer;
-static u8 shift_buffer[4];
 static near u8 bit_counter;
 static near u8 spi_byte;
+#pragma udata
+static u8 shift_buffer[4];
 
 void delay_cycles(u8 count)
 {
@@ -78,6 +80,7 @@ void clear_watchdog_and_sleep(void)
     _endasm
 }
 
+#pragma udata access asm_operands
 u8 add_with_carry(u8 a, u8 b)
 {
     static near u8 left, right;
@@ -91,6 +94,7 @@ u8 add_with_carry(u8 a, u8 b)
     _endasm
     return left;
 }
+#pragma udata
 
 #define MASK_LOW (0x0F)
 #define SHIFT_COUNT (4 - 1)

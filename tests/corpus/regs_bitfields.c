@@ -123,7 +123,9 @@ u8 header_length(u32 raw)
     return (u8)h.field.length;
 }
 
+#pragma udata access port_shadows
 static volatile near u8 shadow_portb;
+#pragma udata
 
 void set_pin(u8 pin, bool_t level)
 {

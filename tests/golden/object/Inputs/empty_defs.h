@@ -1,0 +1,1 @@
+#define NOTHING_DECLARED 1

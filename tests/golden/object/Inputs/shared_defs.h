@@ -1,0 +1,2 @@
+extern char from_header_extern;
+char from_header;
