@@ -122,6 +122,7 @@ void init_list_free(init_record *list);
 struct initializer {
     pcodell *value;           // null for a list
     initializer *elements;    // a list's elements
+    initializer *last_element; // where a list grows, so that long lists append in constant time
     initializer *next;
     int32_t line;
     char *file;
@@ -129,6 +130,8 @@ struct initializer {
 
 initializer *ll_initializer_value(pcodell *value, LL_POS);
 initializer *ll_initializer_list(initializer *elements, LL_POS);
+// Appends `element` (may be null) to the list `list`.
+void ll_initializer_append(initializer *list, initializer *element);
 void ll_initializer_free(initializer *init);
 
 // Lowers the initializer of `sym`.  Static storage: the records become the

@@ -345,9 +345,21 @@ initializer *ll_initializer_list(initializer *elements, int32_t line, const char
 {
     initializer *init = trn_new<initializer>();
     init->elements = elements;
+    init->last_element = elements;
     init->line = line;
     init->file = trn_strdup(file);
     return init;
+}
+
+void ll_initializer_append(initializer *list, initializer *element)
+{
+    if (!element)
+        return;
+    if (list->last_element)
+        list->last_element->next = element;
+    else
+        list->elements = element;
+    list->last_element = element;
 }
 
 void ll_initializer_free(initializer *init)

@@ -179,13 +179,7 @@ init
 
 ilist
     : H_ILIST init                      { $$ = ll_initializer_list($2, P($1)); }
-    | ilist H_ILIST init                {
-                                            $$ = $1;
-                                            initializer **tail = &$$->elements;
-                                            while (*tail)
-                                                tail = &(*tail)->next;
-                                            *tail = $3;
-                                        }
+    | ilist H_ILIST init                { $$ = $1; ll_initializer_append($$, $3); }
     ;
 
 cstmt
