@@ -74,7 +74,9 @@ void s_emit_function_code(const symbol *function)
     }
     auto ef = s_emit->function_ef.find(function);
     if (ef != s_emit->function_ef.end()) {
-        s_entry(ef->second).n_value = s_emit->sections[code].address() - 2;
+        // The function's last program word; a function without code has none.
+        uint32_t end = s_emit->sections[code].address();
+        s_entry(ef->second).n_value = end > start ? end - 2 : start;
         s_entry(ef->second).n_scnum = s_section_number(code);
     }
 }
