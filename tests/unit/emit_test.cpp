@@ -41,27 +41,35 @@ protected:
         fn->storage_class = SC_NONE;
         fn->is_defined = true;
         sym_begin_function(fn, line, SOURCE);
-        code = objAppend(code, objBeginFunct(fn, line, SOURCE));
+        add(objBeginFunct(fn, line, SOURCE));
         body();
-        code = objAppend(code, objEndFunct(fn, line, SOURCE));
+        add(objEndFunct(fn, line, SOURCE));
         sym_end_function(fn, line, SOURCE);
         section *scn = sym_get_default_code_section();
         fn->code_section = scn;
         scn->code = objAppend(scn->code, code);
-        code = nullptr;
+        code = tail = nullptr;
     }
 
     ocode *add(inst *ins) { return add(objInst(ins, ++line, SOURCE)); }
+    // Appends at the kept tail: a long function would make appending to
+    // the head's list quadratic.
     ocode *add(ocode *oc)
     {
-        code = objAppend(code, oc);
+        if (tail) {
+            tail->next = oc;
+            oc->prev = tail;
+        } else {
+            code = oc;
+        }
+        tail = oc;
         return oc;
     }
     ocode *label(symbol *sym) { return add(objLabel(sym, ++line, SOURCE)); }
     void two_words(inst *first, inst *second)
     {
         add(first);
-        code = objAppend(code, objInst(second, line, SOURCE));
+        add(objInst(second, line, SOURCE));
     }
     void nops(int count)
     {
@@ -82,6 +90,7 @@ protected:
 
     scratch_directory dir;
     ocode *code = nullptr;
+    ocode *tail = nullptr;
     int32_t line = 1;
 };
 
@@ -176,6 +185,24 @@ TEST_F(EmitTest, BuiltFunctionsLinkAndRun)
     EXPECT_EQ(s->data[dir.address_of("far_ok")], 1);
     EXPECT_EQ(s->data[dir.address_of("asm_ok")], 5);
     EXPECT_EQ(s->data[dir.address_of("count")], 0);
+}
+
+// A section holds at most 65535 line-number entries; beyond that the
+// emitter posts 1070 and writes nothing.
+TEST_F(EmitTest, TooManyLineNumbers)
+{
+    define(function("long_one"), [&] {
+        nops(0x10000);
+        add(iVx_RETURN(0));
+    });
+    std::string path = dir.path("long.o");
+    std::vector<std::string> lines = diagnostics([&] {
+        optimize_assembly();
+        emit_write_object_file(path.c_str());
+    });
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "[1070] too many line numbers in section '.code_prog.o'");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 } // namespace
