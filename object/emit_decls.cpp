@@ -201,7 +201,8 @@ void s_function_begin(const symbol *entry, const symbol *function)
     s_insert_sym(function, index);
     s_add_aux(index);
     coff_auxent &fcn = s_emit->image->symbols[index + 1].aux;
-    fcn.x_tagndx = s_tag_index(type_function_return_type(function->type), function->name, index + 1);
+    const typell *returned = function->type->kind == FCN ? function->type->next : nullptr;
+    fcn.x_tagndx = s_tag_index(returned, function->name, index + 1);
     fcn.x_actscnum = activation_record < 0 ? 0 : s_section_number(activation_record);
     s_call_list(index, function);
     s_parameter_aliases(function);
