@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "driver/driver.h"
 #include "frontend/post_at.h"
 #include "frontend/pragma_config.h"
 #include "translate/lower.h"
+#include "translate/symtab.h"
 #include "translate/trnalloc.h"
 
 void pragma_config_generate_info()
@@ -24,7 +24,7 @@ void pragma_config_generate_info()
         }
         char name[300];
         snprintf(name, sizeof name, ".config_%lx_%s", static_cast<unsigned long>(reg.address),
-                 pathfile(getObjectFileName()));
+                 sections_object_file_name());
         sym_enter_section(SECTION_ROMDATA, name, false, false, false, true, reg.address);
         entered = true;
         symbol *byte = sym_config_symbol();

@@ -1,18 +1,24 @@
 // Feeds arbitrary bytes to the front end as one preprocessed translation
-// unit and translates every unit that parses cleanly.  Every run starts
+// unit, translates every unit that parses cleanly and takes every unit that
+// translates cleanly on through the optimizer, the configuration pass and
+// the emitter, which writes its object file.  Every run starts
 // from a fresh front end and translation and must give back everything it
 // allocated, also when the error limit ends the translation.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
+#include "codegen/codegen.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "frontend/ast.h"
 #include "frontend/parser.h"
 #include "frontend/varlocate.h"
+#include "object/emit.h"
+#include "optimize/optimize.h"
 #include "support/list.h"
 #include "support/position.h"
+#include "translate/config_data.h"
 #include "translate/translate.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -39,8 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         yyparse();
         if (get_error_count() == errors && hl_get_ast())
             unit = trnTranslateAST(hl_get_ast());
+        if (get_error_count() == errors && unit) {
+            optimize_assembly();
+            pragma_config_generate_info();
+            emit_write_object_file("fuzz-out.o");
+            remove("fuzz-out.o");
+        }
     } catch (const compile_abort &) {
     }
+    genFree();
     trnFreeUnit(unit);
     yyuninitparse();
     fclose(yyin);
