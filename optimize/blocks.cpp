@@ -58,13 +58,18 @@ void s_remove_from_block(basic_block *block, ocode *record)
     remove_instruction(record);
 }
 
+// A label that an instruction's relocation names (the stub that an
+// indirect call reaches with RCALL) is no branch target: it stays, begins
+// a block of its own, and that block is left alone.
+bool s_is_relocated_label(const ocode *oc) { return oc->type == OC_LABEL && oc->data.label.used_in_relocation; }
+
 void s_delete_labels(basic_block *block)
 {
     ocode *oc = block->bblock;
     for (bool last = false; !last;) {
         last = oc == block->eblock;
         ocode *next = oc->next;
-        if (oc->type == OC_LABEL)
+        if (oc->type == OC_LABEL && !s_is_relocated_label(oc))
             s_remove_from_block(block, oc);
         oc = next;
     }
@@ -87,9 +92,9 @@ void s_report_label(const ocode *label)
 void s_check_records(basic_block *block)
 {
     for (const ocode *oc = block->bblock;; oc = oc->next) {
-        if (oc->type == OC_INST && oc->data.inst.ins->is_inline)
+        if ((oc->type == OC_INST && oc->data.inst.ins->is_inline) || s_is_relocated_label(oc))
             block->isImmutable = true;
-        if (oc->type == OC_LABEL)
+        if (oc->type == OC_LABEL && !s_is_relocated_label(oc))
             s_report_label(oc);
         if (oc == block->eblock)
             break;
@@ -175,6 +180,8 @@ basic_block *s_calculate_basic_blocks(ocode *list, int32_t *counter)
             s_add_leader(s_get_real_instruction(oc->next), leaders, counter);
         } else if (is_return(oc)) {
             s_add_leader(s_get_real_instruction(oc->next), leaders, counter);
+        } else if (s_is_relocated_label(oc)) {
+            s_add_leader(oc, leaders, counter);
         }
         last = oc;
     }
