@@ -2,6 +2,7 @@
 
 #include "codegen/enum_labels.h"
 #include "codegen/obj.h"
+#include "codegen/regsyms.h"
 #include "translate/symbols.h"
 
 void genFree()
@@ -13,4 +14,5 @@ void genFree()
             scn->code = nullptr;
         }
     enum_labels_clear();
+    gen_register_symbols_clear();
 }

@@ -2,6 +2,6 @@
 // code sections lives until the object file has been written.
 #pragma once
 
-// Releases the output code of every code section and the enumeration
-// labels still waiting for an instruction.
+// Releases the output code of every code section, the enumeration labels
+// still waiting for an instruction and the register-symbol map.
 void genFree();

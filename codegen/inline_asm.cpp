@@ -30,16 +30,21 @@ void s_post(const asm_context &c, unsigned number, const char *first, const char
 
 // A label of the block: the translation of the block has already entered it
 // in the function's label scope; a scope that no longer holds it gets it now.
-symbol *s_label_symbol(const char *name)
+symbol *s_label_symbol(const asm_statement *item)
 {
-    symbol *label = sym_lookup_label(name);
-    return label ? label : sym_create_label(name);
+    if (item->label_symbol)
+        return item->label_symbol;
+    symbol *label = sym_lookup_label(item->label);
+    return label ? label : sym_create_label(item->label);
 }
 
 // Labels first, since a branch in the block names them; then the objects
 // and functions in scope; then the compiler-managed registers.
-symbol *s_operand_symbol(const char *name)
+symbol *s_operand_symbol(const asm_operand *op)
 {
+    if (op->resolved)
+        return op->resolved;
+    const char *name = op->symbol;
     if (symbol *label = sym_lookup_label(name))
         return label;
     if (symbol *sym = sym_lookup_sym(name, LOOKUP_ALL))
@@ -67,7 +72,7 @@ void s_fill_operand(const asm_context &c, inst_operand &target, const asm_operan
         s_literal(target, op->offset);
         return;
     }
-    symbol *sym = s_operand_symbol(op->symbol);
+    symbol *sym = s_operand_symbol(op);
     if (!sym) {
         s_post(c, 1105, op->symbol);
         s_literal(target, 0);
@@ -167,7 +172,7 @@ ocode *objInlineAssembly(const asm_statement *items)
     // Branches may name labels further down the block.
     for (const asm_statement *item = items; item; item = item->next)
         if (item->kind == LABEL_HINST && item->label)
-            s_label_symbol(item->label);
+            s_label_symbol(item);
     for (const asm_statement *item = items; item; item = item->next) {
         c.item = item;
         // Labels carry no position of their own: they take the one before.
@@ -178,7 +183,7 @@ ocode *objInlineAssembly(const asm_statement *items)
         switch (item->kind) {
         case LABEL_HINST:
             VX_ASSERT(item->label != nullptr);
-            list = objAppend(list, objLabel(s_label_symbol(item->label), c.line, c.file));
+            list = objAppend(list, objLabel(s_label_symbol(item), c.line, c.file));
             break;
         case INST_HINST:
             list = objAppend(list, s_instruction(c));

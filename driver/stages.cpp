@@ -2,6 +2,7 @@
 // the front end joins the run.  Each stage runs only while no error has
 // been posted; a fatal diagnostic or the error limit throws past the rest.
 #include "codegen/codegen.h"
+#include "codegen/gen.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "frontend/ast.h"
@@ -48,6 +49,8 @@ void run_compilation_stages()
         // A unit with syntax errors may still have left a partial tree.
         hl_free_ast(hl_get_ast());
         hl_set_ast(nullptr);
+        if (s_no_errors())
+            genTranslate(unit);
         stmtFreeList(unit);
         unit = nullptr;
         show_assert_lineno = 0;

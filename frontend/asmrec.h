@@ -4,6 +4,7 @@
 #include <cstdint>
 
 struct pcodehl;
+struct symbol;
 
 enum asm_statement_kind : uint32_t { LABEL_HINST = 0, INST_HINST = 1 };
 
@@ -13,6 +14,7 @@ struct asm_operand {
     uint32_t reserved1;
     int32_t offset;
     uint32_t reserved2;
+    struct symbol *resolved;     // the label or object the name meant where the block was written
     asm_operand *next;
 };
 
@@ -23,6 +25,7 @@ struct asm_statement {
     int32_t line;
     char *file;
     char *label;            // LABEL_HINST
+    struct symbol *label_symbol; // LABEL_HINST: the function's label of that name
     asm_statement *next;
 };
 

@@ -51,9 +51,11 @@ bool s_section_is_access(section_type type)
     return index >= 0 && (s_emit->image->sections[index].header.s_flags & SCN_ACCESS);
 }
 
+section_type s_variable_section(const symbol *sym);
+
 void s_check_placement(const symbol *sym)
 {
-    section_type type = sym->initial_data ? SECTION_IDATA : SECTION_UDATA;
+    section_type type = s_variable_section(sym);
     const char *current = s_section_name(type);
     if (sym->storage_class != SC_OVERLAY && sym->is_placed && sym->section_name &&
         strcmp(sym->section_name, current) != 0)

@@ -447,16 +447,23 @@ stmt *trnAssembly(asm_statement *block, int32_t line, const char *file)
 {
     if (s_current_function)
         s_current_function->has_asm = true;
-    for (const asm_statement *item = block; item; item = item->next) {
+    // The block becomes code after the function's scopes are closed, so its
+    // names are resolved here.
+    for (asm_statement *item = block; item; item = item->next) {
         if (item->kind == LABEL_HINST) {
             symbol *label = sym_lookup_label(item->label);
             if (!label)
                 label = sym_create_label(item->label);
             s_resolve_forward(label);
+            item->label_symbol = label;
         } else if (item->kind != INST_HINST) {
             _assert("assembly statement kind", __FILE__, __LINE__);
         }
     }
+    for (asm_statement *item = block; item; item = item->next)
+        for (asm_operand *op = item->kind == INST_HINST ? item->operands : nullptr; op; op = op->next)
+            if (op->symbol && !(op->resolved = sym_lookup_label(op->symbol)))
+                op->resolved = sym_lookup_sym(op->symbol, LOOKUP_ALL);
     s_asm_blocks.push_back(block);
     return s_one(ll_assembly(block, line, file));
 }

@@ -1,0 +1,97 @@
+// The unit's driver: functions reduced statement by statement into their
+// code sections, with the temporaries scope each function needs.
+#include "codegen/gen.h"
+
+#include <cstring>
+#include <string>
+
+#include "codegen/frame.h"
+#include "codegen/obj.h"
+#include "codegen/regs.h"
+#include "codegen/temps.h"
+#include "driver/driver.h"
+#include "support/vxassert.h"
+#include "target/procdb.h"
+#include "translate/interrupt.h"
+#include "translate/ir.h"
+#include "translate/symbols.h"
+
+namespace {
+
+constexpr const char *DEFAULT_TMPDATA = ".tmpdata";
+
+section *s_code_section;
+std::string s_tmpdata_name;
+
+void s_append_code(ocode *code) { s_code_section->code = objAppend(s_code_section->code, code); }
+
+// One function, from its I_BFUNCT statement to its I_EFUNCT statement;
+// returns the statement after it.
+const stmt *s_function(const stmt *begin)
+{
+    pcodell *head = begin->tree;
+    symbol *function = head->sym;
+    VX_ASSERT(function != nullptr);
+    function->code_section = s_code_section;
+    bool interrupt = function->interrupt != nullptr;
+    bool pragma_tmp = !interrupt && s_tmpdata_name != DEFAULT_TMPDATA;
+    if (interrupt)
+        tmp_enter_int();
+    else if (pragma_tmp)
+        tmp_enter_pragmatmp();
+    s_append_code(gen_reduce_statement(head));
+    ocode *body = nullptr;
+    const stmt *at = begin->next;
+    for (; at && at->tree->opcode != I_EFUNCT; at = at->next)
+        body = objAppend(body, gen_reduce_statement(at->tree));
+    VX_ASSERT(at != nullptr && at->tree->opcode == I_EFUNCT);
+    pcodell *end = at->tree;
+    s_append_code(oVxProcessFunction(body, end->function.frame_size, end->function.param_frame_size, function,
+                                     end->function.return_size == 1 ? 1 : 0, head->line, head->file, end->line,
+                                     end->file));
+    s_append_code(gen_reduce_statement(end));
+    if (interrupt)
+        tmp_exit_int(function->interrupt->tmpdata_name);
+    else if (pragma_tmp)
+        tmp_exit_pragmatmp(s_tmpdata_name.c_str());
+    return at->next;
+}
+
+void generate_code(stmt *unit)
+{
+    s_code_section = sym_get_default_code_section();
+    s_tmpdata_name = DEFAULT_TMPDATA;
+    tmp_enter_main();
+    for (const stmt *at = unit; at;) {
+        pcodell *tree = at->tree;
+        if (tree->opcode == I_SECTION) {
+            section *scn = tree->sym->scn;
+            if (scn->type == SECTION_CODE)
+                s_code_section = scn;
+            else if (scn->type == SECTION_TMPDATA)
+                s_tmpdata_name = scn->name;
+            at = at->next;
+        } else if (tree->opcode == I_BFUNCT) {
+            at = s_function(at);
+        } else {
+            // Data definitions and the like: they must not need code.
+            VX_ASSERT(gen_reduce_statement(tree) == nullptr);
+            at = at->next;
+        }
+    }
+    tmp_exit_main();
+}
+
+} // namespace
+
+void genInit()
+{
+    VX_ASSERT(getInstSet(GetProcessor()) == _VxCORE);
+    genInitSymbols();
+}
+
+void genTranslate(stmt *unit)
+{
+    genInit();
+    generate_code(unit);
+}

@@ -1,0 +1,12 @@
+// Costs of the rules whose cost depends on the tree: a normal cost when the
+// rule applies to the node, BURG_NOT_APPLICABLE when it does not.
+#pragma once
+
+struct pcodell;
+
+constexpr int BURG_NOT_APPLICABLE = 10000;
+
+// An I_cop node that adds a constant: 0, else not applicable.
+int r_add_cost(const pcodell *p);
+int r_shift8_cost(const pcodell *p);
+int r_shift16_cost(const pcodell *p);

@@ -1,0 +1,328 @@
+// Actions of the statement, control-flow, comparison and call rules.
+#include "codegen/enum_labels.h"
+#include "codegen/frame.h"
+#include "codegen/rules_support.h"
+#include "codegen/temps.h"
+#include "support/vxassert.h"
+#include "target/instset.h"
+#include "translate/types.h"
+
+using namespace rules;
+
+namespace {
+
+gen_attrib &kid(int leaf) { return *attr_kid(leaf); }
+gen_attrib &self() { return *attr_self(); }
+
+// The leaf that is an object in data memory, where the other is in WREG.
+const gen_location &file_leaf() { return kid(0).loc.sym ? kid(0).loc : kid(1).loc; }
+
+bool is_signed_operation(const pcodell *p)
+{
+    switch (p->opcode) {
+    case I_LT8S: case I_GT8S: case I_LT16S: case I_GT16S: return true;
+    default: return false;
+    }
+}
+
+// Sign bits flipped, signed order becomes unsigned order.
+ocode *flip_sign(const pcodell *p, const gen_location &loc, int32_t byte)
+{
+    return at(p, iVx_BTG(loc.sym, loc.offset + byte, 7));
+}
+
+ocode *branch_if(const pcodell *p, ocode_kind kind, symbol *label)
+{
+    switch (kind) {
+    case OC_BZ: return objBZSymbol(label, p->line, p->file);
+    case OC_BNZ: return objBNZSymbol(label, p->line, p->file);
+    case OC_BC: return objBCSymbol(label, p->line, p->file);
+    case OC_BNC: return objBNCSymbol(label, p->line, p->file);
+    case OC_BN: return objBNSymbol(label, p->line, p->file);
+    case OC_BRANCH: return objBranchSymbol(label, p->line, p->file);
+    default: _assert("branch kind", __FILE__, __LINE__);
+    }
+}
+
+void conditional_jump(pcodell *p, ocode_kind kind)
+{
+    take(0);
+    emit(branch_if(p, kind, p->label));
+}
+
+// WREG = 1 when the flag says the condition holds, else 0.
+void flag_value(pcodell *p, inst *skip_when_true)
+{
+    take(0);
+    emit(p, iVx_MOVLW(1));
+    emit(p, skip_when_true);
+    emit(p, iVx_MOVLW(0));
+}
+
+void widen_flag(pcodell *p)
+{
+    gen_location t = temporary(2);
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    emit(p, iVx_CLRF(t.sym, t.offset + 1));
+    self().loc = t;
+}
+
+} // namespace
+
+void r_none(pcodell *) {}
+
+void r_pass(pcodell *)
+{
+    ocode *code = attr_kid(0)->code;
+    self() = kid(0);
+    self().code = code;
+}
+
+void r_pass_code(pcodell *p) { r_pass(p); }
+
+void r_sequence(pcodell *)
+{
+    take(0);
+    take(1);
+    gen_location loc = kid(1).loc;
+    self().loc = loc;
+}
+
+void r_begin_function(pcodell *p) { emit(objBeginFunct(p->sym, p->line, p->file)); }
+
+void r_end_function(pcodell *p) { emit(objEndFunct(p->sym, p->line, p->file)); }
+
+void r_asm(pcodell *p) { emit(objInlineAssembly(p->asm_block)); }
+
+void r_label(pcodell *p) { emit(place(p, p->label)); }
+
+void r_jump(pcodell *p) { emit(objBranchSymbol(p->label, p->line, p->file)); }
+
+void r_if_bz(pcodell *p) { conditional_jump(p, OC_BZ); }
+void r_if_bnz(pcodell *p) { conditional_jump(p, OC_BNZ); }
+void r_if_bc(pcodell *p) { conditional_jump(p, OC_BC); }
+void r_if_bnc(pcodell *p) { conditional_jump(p, OC_BNC); }
+
+void r_return(pcodell *p)
+{
+    take(0);
+    emit(objBranchSymbol(p->ret.label, p->line, p->file));
+}
+
+void r_return16(pcodell *p)
+{
+    take(0);
+    emit(copy(p, kid(0).loc, ram(reg("PRODL"), 0), 2));
+    emit(objBranchSymbol(p->ret.label, p->line, p->file));
+}
+
+void r_enum_label(pcodell *p)
+{
+    take(0);
+    ocode *code = self().code;
+    if (code)
+        addBuiltinEnumLabelInfo(p->label, code->line, code->file);
+}
+
+void r_flag_value_bzero(pcodell *p) { flag_value(p, iVx_BZ(1)); }
+void r_flag_value_bnzero(pcodell *p) { flag_value(p, iVx_BNZ(1)); }
+void r_flag_value_bcarry(pcodell *p) { flag_value(p, iVx_BC(1)); }
+void r_flag_value_bncarry(pcodell *p) { flag_value(p, iVx_BNC(1)); }
+void r_flag_value16_bzero(pcodell *p) { r_flag_value_bzero(p), widen_flag(p); }
+void r_flag_value16_bnzero(pcodell *p) { r_flag_value_bnzero(p), widen_flag(p); }
+void r_flag_value16_bcarry(pcodell *p) { r_flag_value_bcarry(p), widen_flag(p); }
+void r_flag_value16_bncarry(pcodell *p) { r_flag_value_bncarry(p), widen_flag(p); }
+
+// && and ||: the right operand runs only when the left does not decide.
+void r_logical(pcodell *p)
+{
+    bool is_and = p->opcode == I_LAND;
+    symbol *decided = new_label(p);
+    symbol *end = new_label(p);
+    ocode_kind leave = is_and ? OC_BZ : OC_BNZ;
+    for (int leaf = 0; leaf < 2; ++leaf) {
+        take(leaf);
+        emit(p, iVx_IORLW(0));
+        emit(branch_if(p, leave, decided));
+    }
+    emit(p, iVx_MOVLW(is_and ? 1 : 0));
+    emit(branch_if(p, OC_BRANCH, end));
+    emit(place(p, decided));
+    emit(p, iVx_MOVLW(is_and ? 0 : 1));
+    emit(place(p, end));
+}
+
+void r_logical16(pcodell *p)
+{
+    r_logical(p);
+    widen_flag(p);
+}
+
+void r_conditional8(pcodell *p)
+{
+    symbol *otherwise = new_label(p);
+    symbol *end = new_label(p);
+    take(0);
+    emit(branch_if(p, OC_BZ, otherwise));
+    take(1);
+    emit(branch_if(p, OC_BRANCH, end));
+    emit(place(p, otherwise));
+    take(2);
+    emit(place(p, end));
+}
+
+void r_conditional16(pcodell *p)
+{
+    symbol *otherwise = new_label(p);
+    symbol *end = new_label(p);
+    gen_location result = temporary(2);
+    take(0);
+    emit(branch_if(p, OC_BZ, otherwise));
+    take(1);
+    emit(copy(p, kid(1).loc, result, 2));
+    emit(branch_if(p, OC_BRANCH, end));
+    emit(place(p, otherwise));
+    take(2);
+    emit(copy(p, kid(2).loc, result, 2));
+    emit(place(p, end));
+    self().loc = result;
+}
+
+void r_eq8_literal(pcodell *p)
+{
+    take(0);
+    VX_ASSERT(kid(1).gkind == GCONST_INTEGER);
+    emit(p, iVx_XORLW(static_cast<int32_t>(kid(1).gvalue & 0xFF)));
+}
+
+void r_eq8_file(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(file_op(p, IT_XORWF, file_leaf(), 0, 0));
+}
+
+void r_eq16(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &a = kid(0).loc, &b = kid(1).loc;
+    emit(file_op(p, IT_MOVF, b, 0, 0));
+    emit(file_op(p, IT_XORWF, a, 0, 1));
+    emit(file_op(p, IT_MOVF, b, 1, 0));
+    emit(file_op(p, IT_XORWF, a, 1, 0));
+    emit(file_op(p, IT_IORWF, a, 0, 0));
+}
+
+// a < b: a - b borrows, the carry is clear.
+void r_lt8(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &a = kid(0).loc;
+    if (is_signed_operation(p)) {
+        emit(flip_sign(p, a, 0));
+        emit(p, iVx_XORLW(0x80));
+    }
+    emit(file_op(p, IT_SUBWF, a, 0, 0));
+}
+
+// a > b: b - a borrows; WREG - a with the carry set first.
+void r_gt8(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &a = kid(0).loc;
+    if (is_signed_operation(p)) {
+        emit(flip_sign(p, a, 0));
+        emit(p, iVx_XORLW(0x80));
+    }
+    emit(p, iVx_BSF(reg("STATUS"), 0, 0));
+    emit(file_op(p, IT_SUBFWB, a, 0, 0));
+}
+
+namespace {
+
+// Carry clear when `low` < `high` as words.
+void word_borrow(pcodell *p, const gen_location &low, const gen_location &high)
+{
+    if (is_signed_operation(p)) {
+        emit(flip_sign(p, low, 1));
+        emit(flip_sign(p, high, 1));
+    }
+    emit(file_op(p, IT_MOVF, high, 0, 0));
+    emit(file_op(p, IT_SUBWF, low, 0, 0));
+    emit(file_op(p, IT_MOVF, high, 1, 0));
+    emit(file_op(p, IT_SUBWFB, low, 1, 0));
+}
+
+} // namespace
+
+void r_lt16(pcodell *p)
+{
+    take(0);
+    take(1);
+    word_borrow(p, kid(0).loc, kid(1).loc);
+}
+
+void r_gt16(pcodell *p)
+{
+    take(0);
+    take(1);
+    word_borrow(p, kid(1).loc, kid(0).loc);
+}
+
+void r_test8(pcodell *p)
+{
+    take(0);
+    emit(p, iVx_IORLW(0));
+}
+
+void r_test16(pcodell *p)
+{
+    take(0);
+    emit(file_op(p, IT_MOVF, kid(0).loc, 0, 0));
+    emit(file_op(p, IT_IORWF, kid(0).loc, 1, 0));
+}
+
+// Arguments: the later ones are pushed first, so that the first argument
+// lies just below the callee's saved frame pointer.
+void r_arg(pcodell *p)
+{
+    take(1);
+    take(0);
+    if (p->opcode == I_ARG8) {
+        emit(p, iVx_MOVWF(reg("POSTINC1"), 0));
+        return;
+    }
+    for (int32_t i = 0; i < 2; ++i)
+        emit(copy_byte(p, kid(0).loc, i, ram(reg("POSTINC1"), 0), 0));
+}
+
+void r_arg_static(pcodell *)
+{
+    take(0);
+    take(1);
+}
+
+void r_call(pcodell *p)
+{
+    bool save_temporaries = !tmp_non_default();
+    if (save_temporaries)
+        emit(objPushTemps(p->line, p->file));
+    take(1);
+    take(0);
+    const gen_attrib &callee = kid(0);
+    if (callee.loc.sym)
+        emit(oVx_call_indirect(callee.loc.sym, callee.loc.offset, 2, p->line, p->file));
+    else
+        emit(oVx_call_direct(callee.gsym, callee.goffset, p->line, p->file));
+    emit(call_pop_argframe(p->call.arg_bytes, p->line, p->file));
+    if (save_temporaries)
+        emit(objPopTemps(p->line, p->file));
+    if (p->opcode == I_CALL16) {
+        gen_location result = temporary(2);
+        emit(copy(p, ram(reg("PRODL"), 0), result, 2));
+        self().loc = result;
+    }
+}

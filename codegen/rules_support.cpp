@@ -1,0 +1,147 @@
+#include "codegen/rules_support.h"
+
+#include "codegen/frame.h"
+#include "codegen/regsyms.h"
+#include "codegen/temps.h"
+#include "support/vxassert.h"
+#include "target/instset.h"
+#include "translate/symbols.h"
+
+namespace rules {
+
+namespace {
+
+// WREG holds the offset of a frame byte while PLUSW2 reaches it.
+ocode *s_frame_offset_w(const pcodell *p, const gen_location &loc, int32_t i)
+{
+    return at(p, iVx_MOVLW((loc.offset + i) & 0xFF));
+}
+
+ocode *s_movff(const pcodell *p, symbol *from, int32_t i, symbol *to, int32_t j)
+{
+    return objAppend(at(p, iVx_MOVFF(from, i)), at(p, iVx_MOVFF2(from, i, to, j)));
+}
+
+// After load_fsr0, byte `i` of the pointed-at object: INDF0 for the first
+// byte, PLUSW0 with WREG = i for the others.
+symbol *s_pointed_byte(const pcodell *p, int32_t i, ocode **code)
+{
+    if (i == 0)
+        return reg("INDF0");
+    *code = objAppend(*code, at(p, iVx_MOVLW(i)));
+    return reg("PLUSW0");
+}
+
+} // namespace
+
+symbol *reg(const char *name)
+{
+    symbol *sym = gen_register_symbol(name);
+    VX_ASSERT(sym != nullptr);
+    return sym;
+}
+
+ocode *at(const pcodell *p, inst *ins) { return objInst(ins, p->line, p->file); }
+
+void emit(ocode *list) { attr_self()->code = objAppend(attr_self()->code, list); }
+
+void emit(const pcodell *p, inst *ins) { emit(at(p, ins)); }
+
+void take(int leaf)
+{
+    emit(attr_kid(leaf)->code);
+    attr_kid(leaf)->code = nullptr;
+}
+
+gen_location temporary(uint32_t bytes)
+{
+    return gen_location{LOC_RAM, tmp_get_sym(), static_cast<int32_t>(tmp_alloc(bytes))};
+}
+
+gen_location ram(symbol *sym, int32_t offset) { return gen_location{LOC_RAM, sym, offset}; }
+
+ocode *load_fsr0(const pcodell *p, const gen_location &pointer)
+{
+    return objAppend(s_movff(p, pointer.sym, pointer.offset, reg("FSR0L"), 0),
+                     s_movff(p, pointer.sym, pointer.offset + 1, reg("FSR0H"), 0));
+}
+
+ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32_t i, int32_t destination)
+{
+    VX_ASSERT(loc.kind == LOC_RAM);
+    ocode *code = inst_access_bit(loc.sym) ? oVxBanksel(loc.sym, loc.offset + i, p->line, p->file) : nullptr;
+    return objAppend(code, at(p, iVx_opWF(opcode, loc.sym, loc.offset + i, destination)));
+}
+
+ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
+{
+    switch (loc.kind) {
+    case LOC_RAM: return oVxLoadW(loc.sym, loc.offset + i, p->line, p->file);
+    case LOC_STACK:
+        return objAppend(s_frame_offset_w(p, loc, i), at(p, iVx_opWF(IT_MOVF, reg("PLUSW2"), 0, 0)));
+    case LOC_POINTER: {
+        ocode *code = load_fsr0(p, loc);
+        symbol *byte = s_pointed_byte(p, i, &code);
+        return objAppend(code, at(p, iVx_opWF(IT_MOVF, byte, 0, 0)));
+    }
+    }
+    _assert("location kind", __FILE__, __LINE__);
+}
+
+ocode *store_w(const pcodell *p, const gen_location &loc, int32_t i)
+{
+    switch (loc.kind) {
+    case LOC_RAM: return oVxMovWF(loc.sym, loc.offset + i, p->line, p->file);
+    case LOC_STACK: {
+        ocode *code = at(p, iVx_MOVWF(reg("PRODL"), 0));
+        code = objAppend(code, s_frame_offset_w(p, loc, i));
+        code = objAppend(code, s_movff(p, reg("PRODL"), 0, reg("PLUSW2"), 0));
+        return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
+    }
+    case LOC_POINTER: {
+        ocode *code = objAppend(at(p, iVx_MOVWF(reg("PRODL"), 0)), load_fsr0(p, loc));
+        symbol *byte = s_pointed_byte(p, i, &code);
+        code = objAppend(code, s_movff(p, reg("PRODL"), 0, byte, 0));
+        return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
+    }
+    }
+    _assert("location kind", __FILE__, __LINE__);
+}
+
+ocode *copy_byte(const pcodell *p, const gen_location &from, int32_t i, const gen_location &to, int32_t j)
+{
+    if (from.kind == LOC_RAM && to.kind == LOC_RAM)
+        return s_movff(p, from.sym, from.offset + i, to.sym, to.offset + j);
+    if (from.kind == LOC_STACK && to.kind == LOC_RAM)
+        return objAppend(s_frame_offset_w(p, from, i), s_movff(p, reg("PLUSW2"), 0, to.sym, to.offset + j));
+    if (from.kind == LOC_RAM && to.kind == LOC_STACK)
+        return objAppend(s_frame_offset_w(p, to, j), s_movff(p, from.sym, from.offset + i, reg("PLUSW2"), 0));
+    return objAppend(load_w(p, from, i), store_w(p, to, j));
+}
+
+ocode *copy(const pcodell *p, const gen_location &from, const gen_location &to, uint32_t bytes)
+{
+    ocode *code = nullptr;
+    for (uint32_t i = 0; i < bytes; ++i)
+        code = objAppend(code, copy_byte(p, from, static_cast<int32_t>(i), to, static_cast<int32_t>(i)));
+    return code;
+}
+
+ocode *constant_w(const pcodell *p, const gen_attrib &c, int32_t byte)
+{
+    if (c.gkind == GCONST_ADDRESS) {
+        switch (byte) {
+        case 0: return at(p, iVx_LADDRL(c.gsym, c.goffset));
+        case 1: return at(p, iVx_LADDRH(c.gsym, c.goffset));
+        case 2: return at(p, iVx_LADDRU(c.gsym, c.goffset));
+        default: _assert("byte of an address", __FILE__, __LINE__);
+        }
+    }
+    return at(p, iVx_MOVLW(static_cast<int32_t>((c.gvalue >> (8 * byte)) & 0xFF)));
+}
+
+symbol *new_label(const pcodell *p) { return sym_temp_label(p->line, p->file); }
+
+ocode *place(const pcodell *p, symbol *label) { return objLabel(label, p->line, p->file); }
+
+} // namespace rules

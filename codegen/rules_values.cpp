@@ -1,0 +1,665 @@
+// Actions of the rules for constants, addresses, objects and the 8- and
+// 16-bit operations on them.
+#include "codegen/frame.h"
+#include "codegen/regs.h"
+#include "codegen/rule_costs.h"
+#include "codegen/rules_support.h"
+#include "support/vxassert.h"
+#include "target/instset.h"
+#include "translate/symbols.h"
+#include "translate/types.h"
+
+using namespace rules;
+
+namespace {
+
+gen_attrib &kid(int leaf) { return *attr_kid(leaf); }
+gen_attrib &self() { return *attr_self(); }
+
+constexpr int32_t TO_W = 0, TO_F = 1;
+
+uint32_t cop_opcode(commutative_op op)
+{
+    switch (op) {
+    case B_ADD: return IT_ADDWF;
+    case B_AND: return IT_ANDWF;
+    case B_OR: return IT_IORWF;
+    case B_XOR: return IT_XORWF;
+    }
+    _assert("commutative operator", __FILE__, __LINE__);
+}
+
+inst *cop_literal(commutative_op op, int32_t k)
+{
+    switch (op) {
+    case B_ADD: return iVx_ADDLW(k);
+    case B_AND: return iVx_ANDLW(k);
+    case B_OR: return iVx_IORLW(k);
+    case B_XOR: return iVx_XORLW(k);
+    }
+    _assert("commutative operator", __FILE__, __LINE__);
+}
+
+// The operation of an operator or of its compound-assignment form.
+enum class operation { cop, sub, mul, div, mod, shl, shr };
+
+operation operation_of(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_cop8: case I_cop16: case I_cop8A: case I_cop16A: return operation::cop;
+    case I_SUB8: case I_SUB16: case I_SUB8A: case I_SUB16A: return operation::sub;
+    case I_MUL8S: case I_MUL8U: case I_MUL16S: case I_MUL16U:
+    case I_MUL8AS: case I_MUL8AU: case I_MUL16AS: case I_MUL16AU: return operation::mul;
+    case I_DIV8S: case I_DIV8U: case I_DIV16S: case I_DIV16U:
+    case I_DIV8AS: case I_DIV8AU: case I_DIV16AS: case I_DIV16AU: return operation::div;
+    case I_MOD8S: case I_MOD8U: case I_MOD16S: case I_MOD16U:
+    case I_MOD8AS: case I_MOD8AU: case I_MOD16AS: case I_MOD16AU: return operation::mod;
+    case I_SHL8: case I_SHL16: case I_SHL8A: case I_SHL16A: return operation::shl;
+    case I_SHR8: case I_SHR16: case I_SHR8A: case I_SHR16A: return operation::shr;
+    default: _assert("arithmetic operator", __FILE__, __LINE__);
+    }
+}
+
+bool is_signed_division(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_DIV8S: case I_MOD8S: case I_DIV16S: case I_MOD16S:
+    case I_DIV8AS: case I_MOD8AS: case I_DIV16AS: case I_MOD16AS: return true;
+    default: return false;
+    }
+}
+
+// Right shifts keep the sign of signed values.
+bool is_arithmetic_shift(const pcodell *p) { return p->type && is_type_signed(p->type); }
+
+// One shift of the byte at `loc`, `i` by one bit.
+void shift_byte_once(const pcodell *p, operation op, const gen_location &loc, int32_t i, bool first, bool arithmetic,
+                     int32_t top)
+{
+    if (!first) {
+        emit(file_op(p, op == operation::shl ? IT_RLCF : IT_RRCF, loc, i, TO_F));
+        return;
+    }
+    if (op == operation::shr && arithmetic)
+        emit(file_op(p, IT_RLCF, loc, top, TO_W));
+    else
+        emit(p, iVx_BCF(reg("STATUS"), 0, 0));
+    emit(file_op(p, op == operation::shl ? IT_RLCF : IT_RRCF, loc, i, TO_F));
+}
+
+// One shift of a value of `bytes` bytes at `loc` by one bit.
+void shift_once(const pcodell *p, operation op, const gen_location &loc, int32_t bytes, bool arithmetic)
+{
+    for (int32_t n = 0; n < bytes; ++n) {
+        int32_t i = op == operation::shl ? n : bytes - 1 - n;
+        shift_byte_once(p, op, loc, i, n == 0, arithmetic, bytes - 1);
+    }
+}
+
+// Shifts the value at `loc` by the count in WREG, a loop on PRODH.
+void shift_by_count(const pcodell *p, operation op, const gen_location &loc, int32_t bytes, bool arithmetic)
+{
+    symbol *again = new_label(p), *done = new_label(p);
+    emit(p, iVx_MOVWF(reg("PRODH"), 0));
+    emit(place(p, again));
+    emit(file_op(p, IT_DECF, ram(reg("PRODH"), 0), 0, TO_F));
+    emit(objBNSymbol(done, p->line, p->file));
+    shift_once(p, op, loc, bytes, arithmetic);
+    emit(objBranchSymbol(again, p->line, p->file));
+    emit(place(p, done));
+}
+
+// The math-library routine of a division of `bytes`-byte operands.
+symbol *division_routine(uint32_t opcode, int32_t bytes)
+{
+    bool is_signed = is_signed_division(opcode);
+    if (bytes == 1)
+        return reg(is_signed ? "FXD0808S" : "FXD0808U");
+    return reg(is_signed ? "FXD1616S" : "FXD1616U");
+}
+
+// The library's argument bytes hold the most significant byte in
+// __xARGB0; the bytes of a value of n bytes are __xARGB(n-1) up to __xARGB0
+// at ascending addresses.
+const char *const AARG[] = {"__AARGB1", "__AARGB0"};
+const char *const BARG[] = {"__BARGB1", "__BARGB0"};
+const char *const REM[] = {"__REMB1", "__REMB0"};
+
+ocode *to_library(const pcodell *p, const gen_location &from, const char *const *bytes, int32_t n)
+{
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < n; ++i)
+        code = objAppend(code, copy_byte(p, from, i, ram(reg(bytes[2 - n + i]), 0), 0));
+    return code;
+}
+
+ocode *from_library(const pcodell *p, const char *const *bytes, int32_t n, const gen_location &to)
+{
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < n; ++i)
+        code = objAppend(code, copy_byte(p, ram(reg(bytes[2 - n + i]), 0), 0, to, i));
+    return code;
+}
+
+// a op b for bytes: a in data memory, b in WREG, the result in WREG.
+void byte_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const gen_location &a)
+{
+    switch (operation_of(opcode)) {
+    case operation::cop: emit(file_op(p, cop_opcode(cop), a, 0, TO_W)); break;
+    case operation::sub: emit(file_op(p, IT_SUBWF, a, 0, TO_W)); break;
+    case operation::mul:
+        emit(file_op(p, IT_MULWF, a, 0, TO_W));
+        emit(file_op(p, IT_MOVF, ram(reg("PRODL"), 0), 0, TO_W));
+        break;
+    case operation::div:
+    case operation::mod: {
+        emit(p, iVx_MOVWF(reg("__BARGB0"), 0));
+        emit(copy_byte(p, a, 0, ram(reg("__AARGB0"), 0), 0));
+        emit(oVxCallCMATHVx(division_routine(opcode, 1), p->line, p->file));
+        bool remainder = operation_of(opcode) == operation::mod;
+        emit(file_op(p, IT_MOVF, ram(reg(remainder ? "__REMB0" : "__AARGB0"), 0), 0, TO_W));
+        break;
+    }
+    case operation::shl:
+    case operation::shr:
+        shift_by_count(p, operation_of(opcode), a, 1, is_arithmetic_shift(p));
+        emit(file_op(p, IT_MOVF, a, 0, TO_W));
+        break;
+    }
+}
+
+// a op b for words: a and b in temporaries (b in WREG for a shift count);
+// the result's location.
+gen_location word_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const gen_location &a,
+                            const gen_location &b)
+{
+    switch (operation_of(opcode)) {
+    case operation::cop:
+        for (int32_t i = 0; i < 2; ++i) {
+            emit(file_op(p, IT_MOVF, b, i, TO_W));
+            emit(file_op(p, i == 1 && cop == B_ADD ? IT_ADDWFC : cop_opcode(cop), a, i, TO_F));
+        }
+        return a;
+    case operation::sub:
+        for (int32_t i = 0; i < 2; ++i) {
+            emit(file_op(p, IT_MOVF, b, i, TO_W));
+            emit(file_op(p, i == 0 ? IT_SUBWF : IT_SUBWFB, a, i, TO_F));
+        }
+        return a;
+    case operation::mul: {
+        // Three hardware products: low x low gives both bytes, the low
+        // bytes of the cross products add into the high byte.
+        gen_location r = temporary(2);
+        emit(file_op(p, IT_MOVF, a, 0, TO_W));
+        emit(file_op(p, IT_MULWF, b, 0, TO_W));
+        emit(copy(p, ram(reg("PRODL"), 0), r, 2));
+        for (int32_t cross = 0; cross < 2; ++cross) {
+            emit(file_op(p, IT_MOVF, a, cross, TO_W));
+            emit(file_op(p, IT_MULWF, b, 1 - cross, TO_W));
+            emit(file_op(p, IT_MOVF, ram(reg("PRODL"), 0), 0, TO_W));
+            emit(file_op(p, IT_ADDWF, r, 1, TO_F));
+        }
+        return r;
+    }
+    case operation::div:
+    case operation::mod: {
+        gen_location r = temporary(2);
+        emit(to_library(p, a, AARG, 2));
+        emit(to_library(p, b, BARG, 2));
+        emit(oVxCallCMATHVx(division_routine(opcode, 2), p->line, p->file));
+        emit(from_library(p, operation_of(opcode) == operation::mod ? REM : AARG, 2, r));
+        return r;
+    }
+    case operation::shl:
+    case operation::shr: shift_by_count(p, operation_of(opcode), a, 2, is_arithmetic_shift(p)); return a;
+    }
+    _assert("word operation", __FILE__, __LINE__);
+}
+
+int32_t shift_count(const pcodell *p)
+{
+    return static_cast<int32_t>(p->right && is_pcodell_constant(p->right) ? p->right->constant.value : -1);
+}
+
+// Shifts the value at `loc` by a constant number of bits.
+void shift_by_constant(const pcodell *p, const gen_location &loc, int32_t bytes, int32_t n)
+{
+    operation op = p->opcode == I_SHL8 || p->opcode == I_SHL16 ? operation::shl : operation::shr;
+    for (int32_t i = 0; i < n && i < 8 * bytes; ++i)
+        shift_once(p, op, loc, bytes, is_arithmetic_shift(p));
+}
+
+void store_literal(const pcodell *p, const gen_attrib &c, const gen_location &to, int32_t bytes)
+{
+    for (int32_t i = 0; i < bytes; ++i) {
+        uint32_t byte = (c.gvalue >> (8 * i)) & 0xFF;
+        if (c.gkind != GCONST_ADDRESS && (byte == 0 || byte == 0xFF)) {
+            emit(file_op(p, byte ? IT_SETF : IT_CLRF, to, i, TO_F));
+            continue;
+        }
+        emit(constant_w(p, c, i));
+        emit(store_w(p, to, i));
+    }
+}
+
+void step_constant(const pcodell *p, const gen_location &value, const gen_location &result, int32_t bytes)
+{
+    bool increment = p->opcode == I_PREINC8RAM || p->opcode == I_PSTINC8RAM || p->opcode == I_PREINC16RAM ||
+                     p->opcode == I_PSTINC16RAM;
+    uint32_t step = static_cast<uint32_t>(increment ? p->step : -p->step);
+    for (int32_t i = 0; i < bytes; ++i) {
+        emit(p, iVx_MOVLW(static_cast<int32_t>((step >> (8 * i)) & 0xFF)));
+        emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, value, i, TO_W));
+        emit(file_op(p, IT_MOVWF, result, i, TO_F));
+    }
+}
+
+bool is_pre_step(uint32_t opcode)
+{
+    return opcode == I_PREINC8RAM || opcode == I_PREDEC8RAM || opcode == I_PREINC16RAM || opcode == I_PREDEC16RAM;
+}
+
+} // namespace
+
+int r_add_cost(const pcodell *p) { return p->cop == B_ADD ? 0 : BURG_NOT_APPLICABLE; }
+
+int r_shift8_cost(const pcodell *p)
+{
+    int32_t n = shift_count(p);
+    return n >= 0 && n < 8 ? 2 * n + 1 : BURG_NOT_APPLICABLE;
+}
+
+int r_shift16_cost(const pcodell *p)
+{
+    int32_t n = shift_count(p);
+    return n >= 0 && n < 16 ? 3 * n : BURG_NOT_APPLICABLE;
+}
+
+void r_icnst(pcodell *p) { self().icnst = static_cast<int32_t>(p->constant.value); }
+
+void r_gcnst(pcodell *)
+{
+    int32_t value = kid(0).icnst;
+    self().gkind = GCONST_INTEGER;
+    self().gvalue = static_cast<uint32_t>(value);
+}
+
+void r_gcnst_address(pcodell *p)
+{
+    self().gkind = GCONST_ADDRESS;
+    self().gsym = p->sym;
+    self().goffset = 0;
+}
+
+// A static parameter lives in its alias, where callers store the argument.
+void r_address(pcodell *p) { self().loc = ram(p->sym->alias ? p->sym->alias : p->sym, 0); }
+
+void r_stack_address(pcodell *p) { self().loc = gen_location{LOC_STACK, nullptr, p->sym->frame_offset}; }
+
+void r_member_address(pcodell *p)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    loc.offset += static_cast<int32_t>(p->member.offset);
+    self().loc = loc;
+}
+
+void r_offset_address(pcodell *)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    loc.offset += kid(1).icnst;
+    self().loc = loc;
+}
+
+void r_object(pcodell *)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    self().loc = loc;
+}
+
+void r_through_pointer(pcodell *)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    loc.kind = LOC_POINTER;
+    self().loc = loc;
+}
+
+void r_load_constant_w(pcodell *p) { emit(constant_w(p, kid(0), 0)); }
+
+void r_load_w(pcodell *p)
+{
+    take(0);
+    emit(load_w(p, kid(0).loc, 0));
+}
+
+void r_load_indirect_w(pcodell *p) { r_load_w(p); }
+
+void r_spill_w(pcodell *p)
+{
+    take(0);
+    gen_location t = temporary(1);
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    self().loc = t;
+}
+
+void r_store_w(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(store_w(p, kid(0).loc, 0));
+}
+
+void r_store_indirect_w(pcodell *p) { r_store_w(p); }
+
+void r_store_constant8(pcodell *p)
+{
+    take(0);
+    store_literal(p, kid(1), kid(0).loc, 1);
+}
+
+void r_copy8(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(copy(p, kid(1).loc, kid(0).loc, 1));
+}
+
+void r_cop8_literal(pcodell *p)
+{
+    take(0);
+    VX_ASSERT(kid(1).gkind == GCONST_INTEGER);
+    emit(p, cop_literal(p->cop, static_cast<int32_t>(kid(1).gvalue & 0xFF)));
+}
+
+void r_cop8_file(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(file_op(p, cop_opcode(p->cop), kid(0).loc.sym ? kid(0).loc : kid(1).loc, 0, TO_W));
+}
+
+void r_sub8_literal(pcodell *p)
+{
+    take(0);
+    emit(p, iVx_ADDLW(static_cast<int32_t>(-kid(1).gvalue & 0xFF)));
+}
+
+void r_sub8_from_literal(pcodell *p)
+{
+    take(1);
+    emit(p, iVx_SUBLW(static_cast<int32_t>(kid(0).gvalue & 0xFF)));
+}
+
+void r_sub8_file(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(file_op(p, IT_SUBWF, kid(0).loc, 0, TO_W));
+}
+
+void r_mul8(pcodell *p)
+{
+    take(0);
+    take(1);
+    byte_operation(p, p->opcode, B_ADD, kid(0).loc);
+}
+
+void r_mul8_literal(pcodell *p)
+{
+    take(0);
+    emit(p, iVx_MULLW(static_cast<int32_t>(kid(1).gvalue & 0xFF)));
+    emit(file_op(p, IT_MOVF, ram(reg("PRODL"), 0), 0, TO_W));
+}
+
+void r_com8(pcodell *p)
+{
+    take(0);
+    emit(p, iVx_XORLW(0xFF));
+}
+
+void r_div8(pcodell *p)
+{
+    take(0);
+    take(1);
+    byte_operation(p, p->opcode, B_ADD, kid(0).loc);
+}
+
+void r_shift8_constant(pcodell *p)
+{
+    take(0);
+    gen_location t = ram(reg("PRODL"), 0);
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    shift_by_constant(p, t, 1, kid(1).icnst);
+    emit(file_op(p, IT_MOVF, t, 0, TO_W));
+}
+
+void r_shift8_count(pcodell *p)
+{
+    take(0);
+    take(1);
+    byte_operation(p, p->opcode, B_ADD, kid(0).loc);
+}
+
+void r_cop8_assign(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(file_op(p, cop_opcode(p->cop), kid(0).loc, 0, TO_F));
+    emit(file_op(p, IT_MOVF, kid(0).loc, 0, TO_W));
+}
+
+void r_sub8_assign(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(file_op(p, IT_SUBWF, kid(0).loc, 0, TO_F));
+    emit(file_op(p, IT_MOVF, kid(0).loc, 0, TO_W));
+}
+
+// x op= y on a byte anywhere: y set aside, x read into a temporary, the
+// operation, the result written back and left in WREG.
+void r_assign8(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &target = kid(0).loc;
+    gen_location right = temporary(1), left = temporary(1);
+    emit(p, iVx_MOVWF(right.sym, right.offset));
+    emit(load_w(p, target, 0));
+    emit(p, iVx_MOVWF(left.sym, left.offset));
+    emit(file_op(p, IT_MOVF, right, 0, TO_W));
+    byte_operation(p, p->opcode, p->cop, left);
+    emit(store_w(p, target, 0));
+}
+
+void r_step8(pcodell *p)
+{
+    take(0);
+    const gen_location &target = kid(0).loc;
+    gen_location old = temporary(1), updated = temporary(1);
+    emit(load_w(p, target, 0));
+    emit(p, iVx_MOVWF(old.sym, old.offset));
+    step_constant(p, old, updated, 1);
+    emit(store_w(p, target, 0));
+    if (!is_pre_step(p->opcode))
+        emit(file_op(p, IT_MOVF, old, 0, TO_W));
+}
+
+void r_widen8(pcodell *p)
+{
+    take(0);
+    gen_location t = temporary(2);
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    emit(p, iVx_CLRF(t.sym, t.offset + 1));
+    if (p->opcode == I_C8TO16S) {
+        emit(p, iVx_BTFSC(t.sym, t.offset, 7));
+        emit(p, iVx_SETF(t.sym, t.offset + 1));
+    }
+    self().loc = t;
+}
+
+void r_narrow16(pcodell *p)
+{
+    take(0);
+    emit(load_w(p, kid(0).loc, 0));
+}
+
+void r_tmp16_constant(pcodell *p)
+{
+    gen_location t = temporary(2);
+    store_literal(p, kid(0), t, 2);
+    self().loc = t;
+}
+
+void r_tmp16_copy(pcodell *p)
+{
+    take(0);
+    gen_location t = temporary(2);
+    emit(copy(p, kid(0).loc, t, 2));
+    self().loc = t;
+}
+
+void r_tmp16_indirect(pcodell *p) { r_tmp16_copy(p); }
+
+void r_tmp16_address(pcodell *p)
+{
+    take(0);
+    gen_location t = temporary(2);
+    const gen_location &object = kid(0).loc;
+    emit(p, iVx_LADDRL(object.sym, object.offset));
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    emit(p, iVx_LADDRH(object.sym, object.offset));
+    emit(p, iVx_MOVWF(t.sym, t.offset + 1));
+    self().loc = t;
+}
+
+// The frame pointer plus the object's offset, carried into the high byte.
+void r_tmp16_stack_address(pcodell *p)
+{
+    take(0);
+    gen_location t = temporary(2);
+    int32_t offset = kid(0).loc.offset;
+    emit(p, iVx_MOVLW(offset & 0xFF));
+    emit(file_op(p, IT_ADDWF, ram(reg("FSR2L"), 0), 0, TO_W));
+    emit(p, iVx_MOVWF(t.sym, t.offset));
+    emit(p, iVx_MOVLW(offset < 0 ? 0xFF : 0));
+    emit(file_op(p, IT_ADDWFC, ram(reg("FSR2H"), 0), 0, TO_W));
+    emit(p, iVx_MOVWF(t.sym, t.offset + 1));
+    self().loc = t;
+}
+
+void r_tmp16_member(pcodell *p)
+{
+    take(0);
+    gen_location t = kid(0).loc;
+    uint32_t offset = p->member.offset;
+    if (offset) {
+        for (int32_t i = 0; i < 2; ++i) {
+            emit(p, iVx_MOVLW(static_cast<int32_t>((offset >> (8 * i)) & 0xFF)));
+            emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, t, i, TO_F));
+        }
+    }
+    self().loc = t;
+}
+
+void r_store16(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(copy(p, kid(1).loc, kid(0).loc, 2));
+    gen_location value = kid(1).loc;
+    self().loc = value;
+}
+
+void r_store16_indirect(pcodell *p) { r_store16(p); }
+
+void r_store_constant16(pcodell *p)
+{
+    take(0);
+    store_literal(p, kid(1), kid(0).loc, 2);
+}
+
+void r_cop16(pcodell *p)
+{
+    take(0);
+    take(1);
+    gen_location result = word_operation(p, p->opcode, p->cop, kid(0).loc, kid(1).loc);
+    self().loc = result;
+}
+
+void r_cop16_literal(pcodell *p)
+{
+    take(0);
+    const gen_location &a = kid(0).loc;
+    for (int32_t i = 0; i < 2; ++i) {
+        emit(constant_w(p, kid(1), i));
+        emit(file_op(p, i == 1 && p->cop == B_ADD ? IT_ADDWFC : cop_opcode(p->cop), a, i, TO_F));
+    }
+    gen_location result = a;
+    self().loc = result;
+}
+
+void r_sub16(pcodell *p) { r_cop16(p); }
+void r_mul16(pcodell *p) { r_cop16(p); }
+void r_div16(pcodell *p) { r_cop16(p); }
+
+void r_com16(pcodell *p)
+{
+    take(0);
+    for (int32_t i = 0; i < 2; ++i)
+        emit(file_op(p, IT_COMF, kid(0).loc, i, TO_F));
+    gen_location result = kid(0).loc;
+    self().loc = result;
+}
+
+void r_shift16_constant(pcodell *p)
+{
+    take(0);
+    shift_by_constant(p, kid(0).loc, 2, kid(1).icnst);
+    gen_location result = kid(0).loc;
+    self().loc = result;
+}
+
+void r_shift16_count(pcodell *p)
+{
+    take(0);
+    take(1);
+    gen_location result = word_operation(p, p->opcode, B_ADD, kid(0).loc, kid(0).loc);
+    self().loc = result;
+}
+
+// x op= y on a word anywhere: x read into a temporary, the operation with
+// y, the result written back; the result is the expression's value.
+void r_assign16(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &target = kid(0).loc;
+    gen_location left = temporary(2);
+    gen_location right = kid(1).loc;
+    bool count_in_w = operation_of(p->opcode) == operation::shl || operation_of(p->opcode) == operation::shr;
+    if (count_in_w && !right.sym) {
+        right = temporary(1);
+        emit(p, iVx_MOVWF(right.sym, right.offset));
+    }
+    emit(copy(p, target, left, 2));
+    if (count_in_w)
+        emit(load_w(p, right, 0));
+    gen_location result = word_operation(p, p->opcode, p->cop, left, right);
+    emit(copy(p, result, target, 2));
+    self().loc = result;
+}
+
+void r_step16(pcodell *p)
+{
+    take(0);
+    const gen_location &target = kid(0).loc;
+    gen_location old = temporary(2), updated = temporary(2);
+    emit(copy(p, target, old, 2));
+    step_constant(p, old, updated, 2);
+    emit(copy(p, updated, target, 2));
+    self().loc = is_pre_step(p->opcode) ? updated : old;
+}
