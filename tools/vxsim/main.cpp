@@ -19,6 +19,7 @@ namespace {
 
 constexpr uint64_t DEFAULT_CYCLE_LIMIT = 1000000000;
 constexpr unsigned MAX_PRINT_SIZE = 8;
+constexpr unsigned MAX_DUMP_SIZE = 4096;
 
 const char USAGE[] =
     "Usage: vxsim [options] PROG.hex\n"
@@ -27,9 +28,11 @@ const char USAGE[] =
     "Options:\n"
     "  -p NAME                the device (default: the one the map names, else the\n"
     "                         generic VxCORE device)\n"
-    "  -m FILE                the link map, for --print of symbols\n"
+    "  -m FILE                the link map, for --print and --dump of symbols\n"
     "  --print SYMBOL[:SIZE]  print a variable (SIZE bytes, default 1) at the end;\n"
     "                         an address such as 0x20 may stand for the symbol\n"
+    "  --dump SYMBOL:SIZE     print SIZE bytes (1 to 4096) from SYMBOL at the end,\n"
+    "                         one line of hexadecimal bytes in address order\n"
     "  --cycles N             stop after N cycles (default 1000000000)\n"
     "  --trace                print one line per executed instruction\n"
     "  --stats                print the cycle and instruction counts at the end\n"
@@ -39,6 +42,8 @@ const char USAGE[] =
     "program stops on an error or at the cycle limit.\n";
 
 struct print_request {
+    const char *option = "--print";
+    bool dump = false; // every byte on its own instead of one little-endian value
     std::string text;
     std::string name;
     unsigned size = 1;
@@ -75,9 +80,12 @@ bool s_parse_print(const char *text, print_request *request)
     std::string spec = text;
     size_t colon = spec.rfind(':');
     request->size = 1;
+    if (colon == std::string::npos && request->dump)
+        return false;
     if (colon != std::string::npos) {
         uint64_t size = 0;
-        if (!s_parse_number(spec.c_str() + colon + 1, &size) || size < 1 || size > MAX_PRINT_SIZE)
+        unsigned limit = request->dump ? MAX_DUMP_SIZE : MAX_PRINT_SIZE;
+        if (!s_parse_number(spec.c_str() + colon + 1, &size) || size < 1 || size > limit)
             return false;
         request->size = unsigned(size);
         spec.resize(colon);
@@ -119,6 +127,14 @@ int s_parse(int argc, char **argv, sim_options *options)
                 return cli_usage_error("vxsim", std::string("--print needs SYMBOL[:SIZE] with SIZE 1 to 8, not '") +
                                      (value ? value : "") + "'");
             options->prints.push_back(request);
+        } else if (cli_option_value(argc, argv, &i, "--dump", &value)) {
+            print_request request;
+            request.option = "--dump";
+            request.dump = true;
+            if (!value || !s_parse_print(value, &request))
+                return cli_usage_error("vxsim", std::string("--dump needs SYMBOL:SIZE with SIZE 1 to 4096, not '") +
+                                     (value ? value : "") + "'");
+            options->prints.push_back(request);
         } else if (cli_option_value(argc, argv, &i, "--cycles", &value)) {
             if (!s_parse_number(value, &options->cycle_limit))
                 return cli_usage_error("vxsim", std::string("--cycles needs a number, not '") +
@@ -145,7 +161,7 @@ bool s_resolve_prints(sim_options *options, const link_map &map, const sim_state
             request.in_program_memory = false;
         } else {
             if (!options->map_file) {
-                std::fprintf(stderr, "vxsim: --print %s needs the link map (-m FILE)\n",
+                std::fprintf(stderr, "vxsim: %s %s needs the link map (-m FILE)\n", request.option,
                              request.text.c_str());
                 return false;
             }
@@ -160,7 +176,7 @@ bool s_resolve_prints(sim_options *options, const link_map &map, const sim_state
         }
         uint64_t limit = request.in_program_memory ? s.program.size() : DATA_MEMORY_SIZE;
         if (uint64_t(request.address) + request.size > limit) {
-            std::fprintf(stderr, "vxsim: --print %s reaches beyond %s memory\n",
+            std::fprintf(stderr, "vxsim: %s %s reaches beyond %s memory\n", request.option,
                          request.text.c_str(), request.in_program_memory ? "program" : "data");
             return false;
         }
@@ -171,6 +187,15 @@ bool s_resolve_prints(sim_options *options, const link_map &map, const sim_state
 void s_print_values(const sim_options &options, const sim_state &s)
 {
     for (const print_request &request : options.prints) {
+        if (request.dump) {
+            std::printf("%s:", request.name.c_str());
+            for (unsigned i = 0; i < request.size; i++) {
+                uint32_t address = request.address + i;
+                std::printf(" %02X", request.in_program_memory ? s.program[address] : s.data[address]);
+            }
+            std::printf("\n");
+            continue;
+        }
         uint64_t value = 0;
         for (unsigned i = request.size; i-- > 0;) {
             uint32_t address = request.address + i;
