@@ -10,3 +10,5 @@ constexpr int BURG_NOT_APPLICABLE = 10000;
 int r_add_cost(const pcodell *p);
 int r_shift8_cost(const pcodell *p);
 int r_shift16_cost(const pcodell *p);
+int r_copy_cost(const pcodell *p);
+int r_switch_cost(const pcodell *p);

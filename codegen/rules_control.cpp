@@ -1,10 +1,14 @@
 // Actions of the statement, control-flow, comparison and call rules.
+#include <vector>
+
 #include "codegen/enum_labels.h"
 #include "codegen/frame.h"
+#include "codegen/rule_costs.h"
 #include "codegen/rules_support.h"
 #include "codegen/temps.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
+#include "translate/translate.h"
 #include "translate/types.h"
 
 using namespace rules;
@@ -142,7 +146,6 @@ void r_logical(pcodell *p)
     ocode_kind leave = is_and ? OC_BZ : OC_BNZ;
     for (int leaf = 0; leaf < 2; ++leaf) {
         take(leaf);
-        emit(p, iVx_IORLW(0));
         emit(branch_if(p, leave, decided));
     }
     emit(p, iVx_MOVLW(is_and ? 1 : 0));
@@ -325,4 +328,71 @@ void r_call(pcodell *p)
         emit(copy(p, ram(reg("PRODL"), 0), result, 2));
         self().loc = result;
     }
+}
+
+namespace {
+
+std::vector<const case_entry *> cases_in_order(const case_table *table)
+{
+    std::vector<const case_entry *> cases;
+    for (const case_entry *c = table->cases; c; c = c->next)
+        cases.insert(cases.begin(), c);
+    return cases;
+}
+
+void to_default(pcodell *p)
+{
+    const case_table *table = p->cases;
+    emit(branch_if(p, OC_BRANCH, table->default_label ? table->default_label : table->exit_label));
+}
+
+} // namespace
+
+int r_switch_cost(const pcodell *p)
+{
+    int cost = 1;
+    for (const case_entry *c = p->cases->cases; c; c = c->next)
+        cost += p->opcode == I_SWITCH8 ? 2 : 7;
+    return cost;
+}
+
+// Each XORLW undoes the previous case's constant along with testing the
+// next one, so WREG is compared without being reloaded.
+void r_switch8(pcodell *p)
+{
+    take(0);
+    uint32_t previous = 0;
+    for (const case_entry *c : cases_in_order(p->cases)) {
+        uint32_t value = static_cast<uint32_t>(c->value) & 0xFF;
+        emit(p, iVx_XORLW(static_cast<int32_t>(value ^ previous)));
+        emit(branch_if(p, OC_BZ, c->label));
+        previous = value;
+    }
+    to_default(p);
+}
+
+void r_switch16(pcodell *p)
+{
+    take(0);
+    const gen_location &control = kid(0).loc;
+    for (const case_entry *c : cases_in_order(p->cases)) {
+        uint32_t value = static_cast<uint32_t>(c->value) & 0xFFFF;
+        emit(file_op(p, IT_MOVF, control, 0, 0));
+        emit(p, iVx_XORLW(static_cast<int32_t>(value & 0xFF)));
+        emit(p, iVx_MOVWF(reg("PRODL"), 0));
+        emit(file_op(p, IT_MOVF, control, 1, 0));
+        emit(p, iVx_XORLW(static_cast<int32_t>(value >> 8)));
+        emit(file_op(p, IT_IORWF, ram(reg("PRODL"), 0), 0, 0));
+        emit(branch_if(p, OC_BZ, c->label));
+    }
+    to_default(p);
+}
+
+int r_copy_cost(const pcodell *p) { return 2 * static_cast<int>(p->size); }
+
+void r_copyX(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(copy(p, kid(1).loc, kid(0).loc, p->size));
 }

@@ -32,6 +32,19 @@ symbol *s_pointed_byte(const pcodell *p, int32_t i, ocode **code)
     return reg("PLUSW0");
 }
 
+// Instructions without a destination bit have builders of their own.
+inst *s_file_instruction(uint32_t opcode, symbol *f, int32_t offset, int32_t destination)
+{
+    switch (opcode) {
+    case IT_MOVWF: return iVx_MOVWF(f, offset);
+    case IT_CLRF: return iVx_CLRF(f, offset);
+    case IT_SETF: return iVx_SETF(f, offset);
+    case IT_NEGF: return iVx_NEGF(f, offset);
+    case IT_MULWF: return iVx_MULWF(f, offset);
+    default: return iVx_opWF(opcode, f, offset, destination);
+    }
+}
+
 } // namespace
 
 symbol *reg(const char *name)
@@ -70,7 +83,7 @@ ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32
 {
     VX_ASSERT(loc.kind == LOC_RAM);
     ocode *code = inst_access_bit(loc.sym) ? oVxBanksel(loc.sym, loc.offset + i, p->line, p->file) : nullptr;
-    return objAppend(code, at(p, iVx_opWF(opcode, loc.sym, loc.offset + i, destination)));
+    return objAppend(code, at(p, s_file_instruction(opcode, loc.sym, loc.offset + i, destination)));
 }
 
 ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)

@@ -29,7 +29,8 @@ ocode *store_w(const pcodell *p, const gen_location &loc, int32_t i);
 ocode *copy_byte(const pcodell *p, const gen_location &from, int32_t i, const gen_location &to, int32_t j);
 ocode *copy(const pcodell *p, const gen_location &from, const gen_location &to, uint32_t bytes);
 // A byte-oriented instruction on byte `i` of data memory, the bank selected
-// first when it is banked.
+// first when it is banked; `destination` is ignored by the instructions
+// that have none.
 ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32_t i, int32_t destination);
 // Byte `byte` of the general constant of record `c` into WREG.
 ocode *constant_w(const pcodell *p, const gen_attrib &c, int32_t byte);

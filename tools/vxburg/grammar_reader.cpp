@@ -53,8 +53,8 @@ bool is_identifier(const std::string &s)
     return true;
 }
 
-// Expands %for ... %end blocks: each body line once per value, with $NAME
-// replaced by the value.
+// Expands %for ... %end blocks: each body line once per value, with ${NAME}
+// and $NAME replaced by the value.
 bool expand(reader &r, const std::vector<source_line> &in, size_t &at, std::vector<source_line> &out,
             bool nested)
 {
@@ -78,12 +78,12 @@ bool expand(reader &r, const std::vector<source_line> &in, size_t &at, std::vect
             return false;
         if (at > in.size() || trim(in[at - 1].text).rfind("%end", 0) != 0)
             return r.fail(line.number, "%for without %end");
-        std::string variable = "$" + w[1];
         for (size_t v = 3; v < w.size(); ++v)
             for (const source_line &b : body) {
                 std::string t = b.text;
-                for (size_t p; (p = t.find(variable)) != std::string::npos;)
-                    t.replace(p, variable.size(), w[v]);
+                for (const std::string &variable : {"${" + w[1] + "}", "$" + w[1]})
+                    for (size_t p; (p = t.find(variable)) != std::string::npos;)
+                        t.replace(p, variable.size(), w[v]);
                 out.push_back({t, b.number});
             }
     }
