@@ -9,8 +9,9 @@ struct symbol;
 // Where a value lives: a symbol and a byte offset in data memory; a byte
 // offset in the running function's frame (reached through FSR2); or the
 // object that a pointer points at, the pointer held at symbol + offset
-// (reached through FSR0).
-enum location_kind : int32_t { LOC_RAM = 0, LOC_STACK = 1, LOC_POINTER = 2 };
+// (reached through FSR0); or a byte of program memory whose 16-bit address
+// is held at symbol + offset (read through TBLPTR).
+enum location_kind : int32_t { LOC_RAM = 0, LOC_STACK = 1, LOC_POINTER = 2, LOC_ROM = 3 };
 
 struct gen_location {
     location_kind kind;
@@ -31,6 +32,10 @@ struct gen_attrib {
     int32_t goffset;
     ocode *code;     // the output code the node produced
     symbol *label;   // a rule's own label
+    // A bit-field: its first bit and width within the byte at `loc`.
+    int32_t bit_offset;
+    int32_t bit_width;
+    bool bit_signed;
 };
 
 constexpr int sATTRIBSTACKSIZE = 1024;

@@ -97,6 +97,18 @@ ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
         symbol *byte = s_pointed_byte(p, i, &code);
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, byte, 0, 0)));
     }
+    case LOC_ROM: {
+        // TBLPTR = the address + i, carried into the high byte.
+        ocode *code = at(p, iVx_opWF(IT_MOVF, loc.sym, loc.offset, 0));
+        code = objAppend(code, at(p, iVx_ADDLW(i)));
+        code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRL"), 0)));
+        code = objAppend(code, at(p, iVx_MOVLW(0)));
+        code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 1, 0)));
+        code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRH"), 0)));
+        code = objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
+        code = objAppend(code, at(p, iVx_TBLRD()));
+        return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("TABLAT"), 0, 0)));
+    }
     }
     _assert("location kind", __FILE__, __LINE__);
 }
@@ -117,8 +129,9 @@ ocode *store_w(const pcodell *p, const gen_location &loc, int32_t i)
         code = objAppend(code, s_movff(p, reg("PRODL"), 0, byte, 0));
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
     }
+    case LOC_ROM: break;
     }
-    _assert("location kind", __FILE__, __LINE__);
+    _assert("a store into data memory", __FILE__, __LINE__);
 }
 
 ocode *copy_byte(const pcodell *p, const gen_location &from, int32_t i, const gen_location &to, int32_t j)

@@ -327,6 +327,14 @@ void r_through_pointer(pcodell *)
     self().loc = loc;
 }
 
+void r_through_table_pointer(pcodell *)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    loc.kind = LOC_ROM;
+    self().loc = loc;
+}
+
 void r_load_constant_w(pcodell *p) { emit(constant_w(p, kid(0), 0)); }
 
 void r_load_w(pcodell *p)
@@ -662,4 +670,111 @@ void r_step16(pcodell *p)
     step_constant(p, old, updated, 2);
     emit(copy(p, updated, target, 2));
     self().loc = is_pre_step(p->opcode) ? updated : old;
+}
+
+namespace {
+
+uint32_t field_mask(const gen_attrib &field) { return (1u << field.bit_width) - 1; }
+
+// WREG rotated by the field's offset, toward bit 0 or away from it.
+void rotate_w(const pcodell *p, int32_t bits, bool toward_bit0)
+{
+    for (int32_t i = 0; i < bits; ++i)
+        emit(file_op(p, toward_bit0 ? IT_RRNCF : IT_RLNCF, ram(reg("WREG"), 0), 0, TO_F));
+}
+
+void bitfield_location(pcodell *p, location_kind kind)
+{
+    take(0);
+    gen_location loc = kid(0).loc;
+    if (kind == LOC_POINTER) {
+        loc.kind = LOC_POINTER;
+        // The pointer temporary is the node's own: the member's byte is
+        // reached by moving the pointer.
+        uint32_t offset = p->member.offset;
+        for (int32_t i = 0; offset && i < 2; ++i) {
+            emit(p, iVx_MOVLW(static_cast<int32_t>((offset >> (8 * i)) & 0xFF)));
+            emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, ram(loc.sym, loc.offset), i, TO_F));
+        }
+    } else {
+        loc.offset += static_cast<int32_t>(p->member.offset);
+    }
+    VX_ASSERT(p->member.bit_offset + p->member.bit_width <= 8);
+    self().loc = loc;
+    self().bit_offset = p->member.bit_offset;
+    self().bit_width = p->member.bit_width;
+    self().bit_signed = p->member.is_signed;
+}
+
+} // namespace
+
+int r_bitfield_read_cost(const pcodell *p) { return 3 + p->member.bit_offset; }
+int r_bitfield_write_cost(const pcodell *p) { return 6 + 2 * p->member.bit_offset; }
+
+// A one-bit field in data memory is set or cleared in place.
+int r_bitfield_constant_cost(const pcodell *p)
+{
+    const pcodell *field = p->left;
+    return field->member.bit_width == 1 && field->left->opcode != I_IDSTK ? 1 : 8 + field->member.bit_offset;
+}
+
+void r_bitfield(pcodell *p) { bitfield_location(p, LOC_RAM); }
+
+void r_bitfield_through_pointer(pcodell *p) { bitfield_location(p, LOC_POINTER); }
+
+void r_bitfield_read(pcodell *p)
+{
+    take(0);
+    const gen_attrib &field = kid(0);
+    emit(load_w(p, field.loc, 0));
+    rotate_w(p, field.bit_offset, true);
+    emit(p, iVx_ANDLW(static_cast<int32_t>(field_mask(field))));
+    if (field.bit_signed) {
+        emit(p, iVx_BTFSC(reg("WREG"), 0, field.bit_width - 1));
+        emit(p, iVx_IORLW(static_cast<int32_t>(~field_mask(field) & 0xFF)));
+    }
+}
+
+namespace {
+
+// WREG holds the new value; the byte's other bits are kept.  The value is
+// left in WREG as the assignment's result.
+void write_field(const pcodell *p, const gen_attrib &field)
+{
+    uint32_t mask = field_mask(field);
+    symbol *value = reg("PRODH");
+    emit(p, iVx_ANDLW(static_cast<int32_t>(mask)));
+    rotate_w(p, field.bit_offset, false);
+    emit(p, iVx_MOVWF(value, 0));
+    emit(load_w(p, field.loc, 0));
+    emit(p, iVx_ANDLW(static_cast<int32_t>(~(mask << field.bit_offset) & 0xFF)));
+    emit(file_op(p, IT_IORWF, ram(value, 0), 0, TO_W));
+    emit(store_w(p, field.loc, 0));
+    emit(file_op(p, IT_MOVF, ram(value, 0), 0, TO_W));
+    rotate_w(p, field.bit_offset, true);
+}
+
+} // namespace
+
+void r_bitfield_write(pcodell *p)
+{
+    take(0);
+    take(1);
+    write_field(p, kid(0));
+}
+
+void r_bitfield_constant(pcodell *p)
+{
+    take(0);
+    const gen_attrib &field = kid(0);
+    uint32_t value = kid(1).gvalue & field_mask(field);
+    if (field.bit_width == 1 && field.loc.kind == LOC_RAM) {
+        if (inst_access_bit(field.loc.sym))
+            emit(oVxBanksel(field.loc.sym, field.loc.offset, p->line, p->file));
+        emit(p, value ? iVx_BSF(field.loc.sym, field.loc.offset, field.bit_offset)
+                      : iVx_BCF(field.loc.sym, field.loc.offset, field.bit_offset));
+        return;
+    }
+    emit(p, iVx_MOVLW(static_cast<int32_t>(value)));
+    write_field(p, field);
 }

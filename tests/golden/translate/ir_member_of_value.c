@@ -1,7 +1,7 @@
 // Members of aggregate values: a call result, a conditional and an assignment
 // serve as the address of their member, nested members and bit-fields
 // included, and an array member decays as usual.
-// RUN: %vexc -x %s | %FileCheck %s
+// RUN: %vexc -x %s > trees.txt; %FileCheck %s < trees.txt
 struct in { char c; unsigned b : 1; };
 struct s { int x; struct in in; char arr[3]; };
 struct s f(void);

@@ -1,7 +1,7 @@
 // Pointer arithmetic scales by the pointed-to size, a pointer difference
 // divides by it; member access through a pointer and a value; a one-bit
 // bit-field compared with 1 is its own test; a comparison with 0 is a negation.
-// RUN: %vexc -x %s | %FileCheck %s
+// RUN: %vexc -x %s > trees.txt; %FileCheck %s < trees.txt
 struct rec { char tag; int val; unsigned flag : 1; } r, *rp;
 long *lp, *lq;
 int arr[5];

@@ -1,7 +1,7 @@
 // Operators at every width, with the usual arithmetic conversions: char
 // arithmetic stays in 8 bits by default, mixed signedness of equal size is
 // unsigned, float operands convert the other side.
-// RUN: %vexc -x %s | %FileCheck %s
+// RUN: %vexc -x %s > trees.txt; %FileCheck %s < trees.txt
 signed char sc;
 unsigned char uc;
 int i;
