@@ -12,6 +12,8 @@ int r_shift8_cost(const pcodell *p);
 int r_shift16_cost(const pcodell *p);
 int r_copy_cost(const pcodell *p);
 int r_switch_cost(const pcodell *p);
+// x op= constant on a byte: what oVxcopLiteralF emits for it.
+int r_cop_literal_cost(const pcodell *p);
 int r_bitfield_read_cost(const pcodell *p);
 int r_bitfield_write_cost(const pcodell *p);
 int r_bitfield_constant_cost(const pcodell *p);

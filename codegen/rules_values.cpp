@@ -778,3 +778,66 @@ void r_bitfield_constant(pcodell *p)
     emit(p, iVx_MOVLW(static_cast<int32_t>(value)));
     write_field(p, field);
 }
+
+namespace {
+
+// The literal's single set bit, or -1.
+int32_t single_bit(uint32_t value) { return vx_log2(value & 0xFF); }
+
+} // namespace
+
+// op= literal on a byte in data memory, with the shortcuts that make the
+// common masks one instruction or none.
+ocode *oVxcopLiteralF(int32_t op, symbol *f, int32_t offset, int32_t access, int32_t literal, int32_t line,
+                      const char *file)
+{
+    uint32_t k = static_cast<uint32_t>(literal) & 0xFF;
+    inst *single = nullptr;
+    bool nothing = false;
+    switch (op) {
+    case B_AND:
+        nothing = k == 0xFF;
+        if (k == 0)
+            single = iVx_CLRF(f, offset);
+        else if (single_bit(~k) >= 0)
+            single = iVx_BCF(f, offset, single_bit(~k));
+        break;
+    case B_OR:
+        nothing = k == 0;
+        if (k == 0xFF)
+            single = iVx_SETF(f, offset);
+        else if (single_bit(k) >= 0)
+            single = iVx_BSF(f, offset, single_bit(k));
+        break;
+    case B_ADD:
+    case B_XOR: nothing = k == 0; break;
+    default: _assert("commutative operator", __FILE__, __LINE__);
+    }
+    if (nothing)
+        return nullptr;
+    ocode *code = access ? oVxBanksel(f, offset, line, file) : nullptr;
+    if (single)
+        return objAppend(code, objInst(single, line, file));
+    code = objAppend(objInst(iVx_MOVLW(static_cast<int32_t>(k)), line, file), code);
+    return objAppend(code, objInst(iVx_opWF(cop_opcode(static_cast<commutative_op>(op)), f, offset, TO_F), line, file));
+}
+
+int r_cop_literal_cost(const pcodell *p)
+{
+    if (!p->right || !is_pcodell_constant(p->right))
+        return BURG_NOT_APPLICABLE;
+    uint32_t k = p->right->constant.value & 0xFF;
+    bool none = (p->cop == B_AND && k == 0xFF) || (p->cop != B_AND && k == 0);
+    bool single = (p->cop == B_AND && (k == 0 || single_bit(~k) >= 0)) ||
+                  (p->cop == B_OR && (k == 0xFF || single_bit(k) >= 0));
+    return none ? 0 : single ? 1 : 2;
+}
+
+void r_cop8_assign_literal(pcodell *p)
+{
+    take(0);
+    const gen_location &x = kid(0).loc;
+    VX_ASSERT(kid(1).gkind == GCONST_INTEGER);
+    emit(oVxcopLiteralF(p->cop, x.sym, x.offset, inst_access_bit(x.sym), static_cast<int32_t>(kid(1).gvalue), p->line,
+                        p->file));
+}
