@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the front end as one preprocessed translation
 // unit, translates every unit that parses cleanly and takes every unit that
-// translates cleanly on through the optimizer, the configuration pass and
-// the emitter, which writes its object file.  Every run starts
+// translates cleanly on through code generation, the optimizer, the
+// configuration pass and the emitter, which writes its object file.  Every run starts
 // from a fresh front end and translation and must give back everything it
 // allocated, also when the error limit ends the translation.
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "codegen/codegen.h"
+#include "codegen/gen.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "frontend/ast.h"
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         yyparse();
         if (get_error_count() == errors && hl_get_ast())
             unit = trnTranslateAST(hl_get_ast());
+        if (get_error_count() == errors && unit)
+            genTranslate(unit);
         if (get_error_count() == errors && unit) {
             optimize_assembly();
             pragma_config_generate_info();
