@@ -9,7 +9,7 @@ constexpr int BURG_NOT_APPLICABLE = 10000;
 // An I_cop node that adds a constant: 0, else not applicable.
 int r_add_cost(const pcodell *p);
 int r_shift8_cost(const pcodell *p);
-int r_shift16_cost(const pcodell *p);
+int r_shift_cost(const pcodell *p);
 int r_copy_cost(const pcodell *p);
 int r_switch_cost(const pcodell *p);
 // x op= constant on a byte: what oVxcopLiteralF emits for it.

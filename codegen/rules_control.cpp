@@ -24,7 +24,8 @@ const gen_location &file_leaf() { return kid(0).loc.sym ? kid(0).loc : kid(1).lo
 bool is_signed_operation(const pcodell *p)
 {
     switch (p->opcode) {
-    case I_LT8S: case I_GT8S: case I_LT16S: case I_GT16S: return true;
+    case I_LT8S: case I_GT8S: case I_LT16S: case I_GT16S: case I_LT24S: case I_GT24S: case I_LT32S: case I_GT32S:
+        return true;
     default: return false;
     }
 }
@@ -113,10 +114,23 @@ void r_return(pcodell *p)
     emit(objBranchSymbol(p->ret.label, p->line, p->file));
 }
 
-void r_return16(pcodell *p)
+namespace {
+
+// Where a function leaves a result of 2 to 4 bytes: PRODH:PRODL for a
+// word, the math library's argument bytes, least significant first, for
+// longer values.
+gen_location result_location(int32_t bytes)
+{
+    return bytes == 2 ? ram(reg("PRODL"), 0) : ram(math_byte("__AARGB", bytes, 0), 0);
+}
+
+} // namespace
+
+void r_return_value(pcodell *p)
 {
     take(0);
-    emit(copy(p, kid(0).loc, ram(reg("PRODL"), 0), 2));
+    int32_t bytes = value_bytes(p->left);
+    emit(copy(p, kid(0).loc, result_location(bytes), static_cast<uint32_t>(bytes)));
     emit(objBranchSymbol(p->ret.label, p->line, p->file));
 }
 
@@ -174,19 +188,20 @@ void r_conditional8(pcodell *p)
     emit(place(p, end));
 }
 
-void r_conditional16(pcodell *p)
+void r_conditional(pcodell *p)
 {
     symbol *otherwise = new_label(p);
     symbol *end = new_label(p);
-    gen_location result = temporary(2);
+    uint32_t bytes = static_cast<uint32_t>(value_bytes(p));
+    gen_location result = temporary(bytes);
     take(0);
     emit(branch_if(p, OC_BZ, otherwise));
     take(1);
-    emit(copy(p, kid(1).loc, result, 2));
+    emit(copy(p, kid(1).loc, result, bytes));
     emit(branch_if(p, OC_BRANCH, end));
     emit(place(p, otherwise));
     take(2);
-    emit(copy(p, kid(2).loc, result, 2));
+    emit(copy(p, kid(2).loc, result, bytes));
     emit(place(p, end));
     self().loc = result;
 }
@@ -205,16 +220,20 @@ void r_eq8_file(pcodell *p)
     emit(file_op(p, IT_XORWF, file_leaf(), 0, 0));
 }
 
-void r_eq16(pcodell *p)
+// The bytes' differences ORed together: Z when every byte is equal.
+void r_eq(pcodell *p)
 {
     take(0);
     take(1);
     const gen_location &a = kid(0).loc, &b = kid(1).loc;
-    emit(file_op(p, IT_MOVF, b, 0, 0));
-    emit(file_op(p, IT_XORWF, a, 0, 1));
-    emit(file_op(p, IT_MOVF, b, 1, 0));
-    emit(file_op(p, IT_XORWF, a, 1, 0));
-    emit(file_op(p, IT_IORWF, a, 0, 0));
+    int32_t bytes = operand_bytes(p);
+    for (int32_t i = 0; i < bytes; ++i) {
+        emit(file_op(p, IT_MOVF, b, i, 0));
+        emit(file_op(p, IT_XORWF, a, i, 1));
+    }
+    emit(file_op(p, IT_MOVF, a, 0, 0));
+    for (int32_t i = 1; i < bytes; ++i)
+        emit(file_op(p, IT_IORWF, a, i, 0));
 }
 
 // a < b: a - b borrows, the carry is clear.
@@ -246,29 +265,30 @@ void r_gt8(pcodell *p)
 
 namespace {
 
-// Carry clear when `low` < `high` as words.
+// Carry clear when `low` < `high` as values of several bytes.
 void word_borrow(pcodell *p, const gen_location &low, const gen_location &high)
 {
+    int32_t bytes = operand_bytes(p);
     if (is_signed_operation(p)) {
-        emit(flip_sign(p, low, 1));
-        emit(flip_sign(p, high, 1));
+        emit(flip_sign(p, low, bytes - 1));
+        emit(flip_sign(p, high, bytes - 1));
     }
-    emit(file_op(p, IT_MOVF, high, 0, 0));
-    emit(file_op(p, IT_SUBWF, low, 0, 0));
-    emit(file_op(p, IT_MOVF, high, 1, 0));
-    emit(file_op(p, IT_SUBWFB, low, 1, 0));
+    for (int32_t i = 0; i < bytes; ++i) {
+        emit(file_op(p, IT_MOVF, high, i, 0));
+        emit(file_op(p, i == 0 ? IT_SUBWF : IT_SUBWFB, low, i, 0));
+    }
 }
 
 } // namespace
 
-void r_lt16(pcodell *p)
+void r_lt(pcodell *p)
 {
     take(0);
     take(1);
     word_borrow(p, kid(0).loc, kid(1).loc);
 }
 
-void r_gt16(pcodell *p)
+void r_gt(pcodell *p)
 {
     take(0);
     take(1);
@@ -281,11 +301,13 @@ void r_test8(pcodell *p)
     emit(p, iVx_IORLW(0));
 }
 
-void r_test16(pcodell *p)
+void r_test(pcodell *p)
 {
     take(0);
+    const pcodell *value = p->opcode == I_LNOT || (p->opcode >= I_TST8 && p->opcode <= I_TST32) ? p->left : p;
     emit(file_op(p, IT_MOVF, kid(0).loc, 0, 0));
-    emit(file_op(p, IT_IORWF, kid(0).loc, 1, 0));
+    for (int32_t i = 1; i < value_bytes(value); ++i)
+        emit(file_op(p, IT_IORWF, kid(0).loc, i, 0));
 }
 
 // Arguments: the later ones are pushed first, so that the first argument
@@ -298,7 +320,7 @@ void r_arg(pcodell *p)
         emit(p, iVx_MOVWF(reg("POSTINC1"), 0));
         return;
     }
-    for (int32_t i = 0; i < 2; ++i)
+    for (int32_t i = 0; i < value_bytes(p->left); ++i)
         emit(copy_byte(p, kid(0).loc, i, ram(reg("POSTINC1"), 0), 0));
 }
 
@@ -323,9 +345,10 @@ void r_call(pcodell *p)
     emit(call_pop_argframe(p->call.arg_bytes, p->line, p->file));
     if (save_temporaries)
         emit(objPopTemps(p->line, p->file));
-    if (p->opcode == I_CALL16) {
-        gen_location result = temporary(2);
-        emit(copy(p, ram(reg("PRODL"), 0), result, 2));
+    if (p->opcode >= I_CALL16 && p->opcode <= I_CALL32) {
+        uint32_t bytes = p->call.result_size;
+        gen_location result = temporary(bytes);
+        emit(copy(p, result_location(static_cast<int32_t>(bytes)), result, bytes));
         self().loc = result;
     }
 }
@@ -352,7 +375,7 @@ int r_switch_cost(const pcodell *p)
 {
     int cost = 1;
     for (const case_entry *c = p->cases->cases; c; c = c->next)
-        cost += p->opcode == I_SWITCH8 ? 2 : 7;
+        cost += p->opcode == I_SWITCH8 ? 2 : 3 * operand_bytes(p) + 1;
     return cost;
 }
 
@@ -371,18 +394,19 @@ void r_switch8(pcodell *p)
     to_default(p);
 }
 
-void r_switch16(pcodell *p)
+// The control's bytes against the case's, the differences ORed in PRODL.
+void r_switch(pcodell *p)
 {
     take(0);
     const gen_location &control = kid(0).loc;
+    int32_t bytes = operand_bytes(p);
     for (const case_entry *c : cases_in_order(p->cases)) {
-        uint32_t value = static_cast<uint32_t>(c->value) & 0xFFFF;
-        emit(file_op(p, IT_MOVF, control, 0, 0));
-        emit(p, iVx_XORLW(static_cast<int32_t>(value & 0xFF)));
-        emit(p, iVx_MOVWF(reg("PRODL"), 0));
-        emit(file_op(p, IT_MOVF, control, 1, 0));
-        emit(p, iVx_XORLW(static_cast<int32_t>(value >> 8)));
-        emit(file_op(p, IT_IORWF, ram(reg("PRODL"), 0), 0, 0));
+        uint64_t value = static_cast<uint64_t>(c->value);
+        for (int32_t i = 0; i < bytes; ++i) {
+            emit(file_op(p, IT_MOVF, control, i, 0));
+            emit(p, iVx_XORLW(static_cast<int32_t>((value >> (8 * i)) & 0xFF)));
+            emit(p, i == 0 ? iVx_MOVWF(reg("PRODL"), 0) : iVx_opWF(IT_IORWF, reg("PRODL"), 0, 1));
+        }
         emit(branch_if(p, OC_BZ, c->label));
     }
     to_default(p);

@@ -1,11 +1,14 @@
 #include "codegen/rules_support.h"
 
+#include <cstdio>
+
 #include "codegen/frame.h"
 #include "codegen/regsyms.h"
 #include "codegen/temps.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
 #include "translate/symbols.h"
+#include "translate/types.h"
 
 namespace rules {
 
@@ -53,6 +56,22 @@ symbol *reg(const char *name)
     VX_ASSERT(sym != nullptr);
     return sym;
 }
+
+symbol *math_byte(const char *family, int32_t bytes, int32_t i)
+{
+    char name[16];
+    snprintf(name, sizeof name, "%s%d", family, static_cast<int>(bytes - 1 - i));
+    return reg(name);
+}
+
+int32_t value_bytes(const pcodell *p)
+{
+    if (p->size && (isPcodellIndirection(p) || isPcodellSimpleAssignment(p) || (p->opcode >= I_ARGNOP && p->opcode <= I_ARGX)))
+        return static_cast<int32_t>(p->size);
+    return static_cast<int32_t>(ll_sizeof_type(p->type));
+}
+
+int32_t operand_bytes(const pcodell *p) { return value_bytes(p->left); }
 
 ocode *at(const pcodell *p, inst *ins) { return objInst(ins, p->line, p->file); }
 

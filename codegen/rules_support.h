@@ -12,6 +12,13 @@
 namespace rules {
 
 symbol *reg(const char *name);
+// Byte i of a value of `bytes` bytes among the math library's argument or
+// remainder bytes ("__AARGB", "__BARGB", "__REMB"): the most significant
+// byte is number 0.
+symbol *math_byte(const char *family, int32_t bytes, int32_t i);
+// The bytes of the value a node produces, and of its left operand's value.
+int32_t value_bytes(const pcodell *p);
+int32_t operand_bytes(const pcodell *p);
 ocode *at(const pcodell *p, inst *ins);
 // Appends to the node's own code.
 void emit(ocode *list);

@@ -46,25 +46,34 @@ enum class operation { cop, sub, mul, div, mod, shl, shr };
 operation operation_of(uint32_t opcode)
 {
     switch (opcode) {
-    case I_cop8: case I_cop16: case I_cop8A: case I_cop16A: return operation::cop;
-    case I_SUB8: case I_SUB16: case I_SUB8A: case I_SUB16A: return operation::sub;
-    case I_MUL8S: case I_MUL8U: case I_MUL16S: case I_MUL16U:
-    case I_MUL8AS: case I_MUL8AU: case I_MUL16AS: case I_MUL16AU: return operation::mul;
-    case I_DIV8S: case I_DIV8U: case I_DIV16S: case I_DIV16U:
-    case I_DIV8AS: case I_DIV8AU: case I_DIV16AS: case I_DIV16AU: return operation::div;
-    case I_MOD8S: case I_MOD8U: case I_MOD16S: case I_MOD16U:
-    case I_MOD8AS: case I_MOD8AU: case I_MOD16AS: case I_MOD16AU: return operation::mod;
-    case I_SHL8: case I_SHL16: case I_SHL8A: case I_SHL16A: return operation::shl;
-    case I_SHR8: case I_SHR16: case I_SHR8A: case I_SHR16A: return operation::shr;
+#define VX_WIDTHS(M, s) case M##8##s: case M##16##s: case M##24##s: case M##32##s
+    VX_WIDTHS(I_cop, ): VX_WIDTHS(I_cop, A): return operation::cop;
+    VX_WIDTHS(I_SUB, ): VX_WIDTHS(I_SUB, A): return operation::sub;
+    VX_WIDTHS(I_MUL, S): VX_WIDTHS(I_MUL, U): VX_WIDTHS(I_MUL, AS): VX_WIDTHS(I_MUL, AU): return operation::mul;
+    VX_WIDTHS(I_DIV, S): VX_WIDTHS(I_DIV, U): VX_WIDTHS(I_DIV, AS): VX_WIDTHS(I_DIV, AU): return operation::div;
+    VX_WIDTHS(I_MOD, S): VX_WIDTHS(I_MOD, U): VX_WIDTHS(I_MOD, AS): VX_WIDTHS(I_MOD, AU): return operation::mod;
+    VX_WIDTHS(I_SHL, ): VX_WIDTHS(I_SHL, A): return operation::shl;
+    VX_WIDTHS(I_SHR, ): VX_WIDTHS(I_SHR, A): return operation::shr;
+#undef VX_WIDTHS
     default: _assert("arithmetic operator", __FILE__, __LINE__);
+    }
+}
+
+bool is_type_signed_opcode(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_MUL8S: case I_MUL16S: case I_MUL24S: case I_MUL32S:
+    case I_MUL8AS: case I_MUL16AS: case I_MUL24AS: case I_MUL32AS: return true;
+    default: return false;
     }
 }
 
 bool is_signed_division(uint32_t opcode)
 {
     switch (opcode) {
-    case I_DIV8S: case I_MOD8S: case I_DIV16S: case I_MOD16S:
-    case I_DIV8AS: case I_MOD8AS: case I_DIV16AS: case I_MOD16AS: return true;
+    case I_DIV8S: case I_MOD8S: case I_DIV16S: case I_MOD16S: case I_DIV24S: case I_MOD24S: case I_DIV32S:
+    case I_MOD32S: case I_DIV8AS: case I_MOD8AS: case I_DIV16AS: case I_MOD16AS: case I_DIV24AS: case I_MOD24AS:
+    case I_DIV32AS: case I_MOD32AS: return true;
     default: return false;
     }
 }
@@ -109,35 +118,30 @@ void shift_by_count(const pcodell *p, operation op, const gen_location &loc, int
     emit(place(p, done));
 }
 
-// The math-library routine of a division of `bytes`-byte operands.
-symbol *division_routine(uint32_t opcode, int32_t bytes)
+// The math-library routine of a multiplication or division of `bytes`-byte
+// operands.
+symbol *library_routine(uint32_t opcode, int32_t bytes)
 {
-    bool is_signed = is_signed_division(opcode);
-    if (bytes == 1)
-        return reg(is_signed ? "FXD0808S" : "FXD0808U");
-    return reg(is_signed ? "FXD1616S" : "FXD1616U");
+    char name[16];
+    bool is_signed = operation_of(opcode) == operation::mul ? is_type_signed_opcode(opcode) : is_signed_division(opcode);
+    snprintf(name, sizeof name, "FX%c%02d%02d%c", operation_of(opcode) == operation::mul ? 'M' : 'D', 8 * bytes,
+             8 * bytes, is_signed ? 'S' : 'U');
+    return reg(name);
 }
 
-// The library's argument bytes hold the most significant byte in
-// __xARGB0; the bytes of a value of n bytes are __xARGB(n-1) up to __xARGB0
-// at ascending addresses.
-const char *const AARG[] = {"__AARGB1", "__AARGB0"};
-const char *const BARG[] = {"__BARGB1", "__BARGB0"};
-const char *const REM[] = {"__REMB1", "__REMB0"};
-
-ocode *to_library(const pcodell *p, const gen_location &from, const char *const *bytes, int32_t n)
+ocode *to_library(const pcodell *p, const gen_location &from, const char *family, int32_t n)
 {
     ocode *code = nullptr;
     for (int32_t i = 0; i < n; ++i)
-        code = objAppend(code, copy_byte(p, from, i, ram(reg(bytes[2 - n + i]), 0), 0));
+        code = objAppend(code, copy_byte(p, from, i, ram(math_byte(family, n, i), 0), 0));
     return code;
 }
 
-ocode *from_library(const pcodell *p, const char *const *bytes, int32_t n, const gen_location &to)
+ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_location &to)
 {
     ocode *code = nullptr;
     for (int32_t i = 0; i < n; ++i)
-        code = objAppend(code, copy_byte(p, ram(reg(bytes[2 - n + i]), 0), 0, to, i));
+        code = objAppend(code, copy_byte(p, ram(math_byte(family, n, i), 0), 0, to, i));
     return code;
 }
 
@@ -155,7 +159,7 @@ void byte_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const
     case operation::mod: {
         emit(p, iVx_MOVWF(reg("__BARGB0"), 0));
         emit(copy_byte(p, a, 0, ram(reg("__AARGB0"), 0), 0));
-        emit(oVxCallCMATHVx(division_routine(opcode, 1), p->line, p->file));
+        emit(oVxCallCMATHVx(library_routine(opcode, 1), p->line, p->file));
         bool remainder = operation_of(opcode) == operation::mod;
         emit(file_op(p, IT_MOVF, ram(reg(remainder ? "__REMB0" : "__AARGB0"), 0), 0, TO_W));
         break;
@@ -168,25 +172,40 @@ void byte_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const
     }
 }
 
-// a op b for words: a and b in temporaries (b in WREG for a shift count);
-// the result's location.
+// a op b by the library: the operands in its argument bytes, the result
+// from `result_family`.
+gen_location library_operation(const pcodell *p, uint32_t opcode, const gen_location &a, const gen_location &b,
+                               int32_t bytes, const char *result_family)
+{
+    gen_location r = temporary(static_cast<uint32_t>(bytes));
+    emit(to_library(p, a, "__AARGB", bytes));
+    emit(to_library(p, b, "__BARGB", bytes));
+    emit(oVxCallCMATHVx(library_routine(opcode, bytes), p->line, p->file));
+    emit(from_library(p, result_family, bytes, r));
+    return r;
+}
+
+// a op b for values of 2 to 4 bytes: a and b in temporaries (b in WREG for
+// a shift count); the result's location.
 gen_location word_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const gen_location &a,
-                            const gen_location &b)
+                            const gen_location &b, int32_t bytes)
 {
     switch (operation_of(opcode)) {
     case operation::cop:
-        for (int32_t i = 0; i < 2; ++i) {
+        for (int32_t i = 0; i < bytes; ++i) {
             emit(file_op(p, IT_MOVF, b, i, TO_W));
-            emit(file_op(p, i == 1 && cop == B_ADD ? IT_ADDWFC : cop_opcode(cop), a, i, TO_F));
+            emit(file_op(p, i > 0 && cop == B_ADD ? IT_ADDWFC : cop_opcode(cop), a, i, TO_F));
         }
         return a;
     case operation::sub:
-        for (int32_t i = 0; i < 2; ++i) {
+        for (int32_t i = 0; i < bytes; ++i) {
             emit(file_op(p, IT_MOVF, b, i, TO_W));
             emit(file_op(p, i == 0 ? IT_SUBWF : IT_SUBWFB, a, i, TO_F));
         }
         return a;
     case operation::mul: {
+        if (bytes > 2)
+            return library_operation(p, opcode, a, b, bytes, "__AARGB");
         // Three hardware products: low x low gives both bytes, the low
         // bytes of the cross products add into the high byte.
         gen_location r = temporary(2);
@@ -202,16 +221,10 @@ gen_location word_operation(const pcodell *p, uint32_t opcode, commutative_op co
         return r;
     }
     case operation::div:
-    case operation::mod: {
-        gen_location r = temporary(2);
-        emit(to_library(p, a, AARG, 2));
-        emit(to_library(p, b, BARG, 2));
-        emit(oVxCallCMATHVx(division_routine(opcode, 2), p->line, p->file));
-        emit(from_library(p, operation_of(opcode) == operation::mod ? REM : AARG, 2, r));
-        return r;
-    }
+    case operation::mod:
+        return library_operation(p, opcode, a, b, bytes, operation_of(opcode) == operation::mod ? "__REMB" : "__AARGB");
     case operation::shl:
-    case operation::shr: shift_by_count(p, operation_of(opcode), a, 2, is_arithmetic_shift(p)); return a;
+    case operation::shr: shift_by_count(p, operation_of(opcode), a, bytes, is_arithmetic_shift(p)); return a;
     }
     _assert("word operation", __FILE__, __LINE__);
 }
@@ -224,7 +237,7 @@ int32_t shift_count(const pcodell *p)
 // Shifts the value at `loc` by a constant number of bits.
 void shift_by_constant(const pcodell *p, const gen_location &loc, int32_t bytes, int32_t n)
 {
-    operation op = p->opcode == I_SHL8 || p->opcode == I_SHL16 ? operation::shl : operation::shr;
+    operation op = operation_of(p->opcode);
     for (int32_t i = 0; i < n && i < 8 * bytes; ++i)
         shift_once(p, op, loc, bytes, is_arithmetic_shift(p));
 }
@@ -244,8 +257,8 @@ void store_literal(const pcodell *p, const gen_attrib &c, const gen_location &to
 
 void step_constant(const pcodell *p, const gen_location &value, const gen_location &result, int32_t bytes)
 {
-    bool increment = p->opcode == I_PREINC8RAM || p->opcode == I_PSTINC8RAM || p->opcode == I_PREINC16RAM ||
-                     p->opcode == I_PSTINC16RAM;
+    bool increment = (p->opcode >= I_PREINC8RAM && p->opcode <= I_PREINCFRAM) ||
+                     (p->opcode >= I_PSTINC8RAM && p->opcode <= I_PSTINCFRAM);
     uint32_t step = static_cast<uint32_t>(increment ? p->step : -p->step);
     for (int32_t i = 0; i < bytes; ++i) {
         emit(p, iVx_MOVLW(static_cast<int32_t>((step >> (8 * i)) & 0xFF)));
@@ -256,7 +269,7 @@ void step_constant(const pcodell *p, const gen_location &value, const gen_locati
 
 bool is_pre_step(uint32_t opcode)
 {
-    return opcode == I_PREINC8RAM || opcode == I_PREDEC8RAM || opcode == I_PREINC16RAM || opcode == I_PREDEC16RAM;
+    return (opcode >= I_PREINC8RAM && opcode <= I_PREINCFRAM) || (opcode >= I_PREDEC8RAM && opcode <= I_PREDECFRAM);
 }
 
 } // namespace
@@ -269,10 +282,10 @@ int r_shift8_cost(const pcodell *p)
     return n >= 0 && n < 8 ? 2 * n + 1 : BURG_NOT_APPLICABLE;
 }
 
-int r_shift16_cost(const pcodell *p)
+int r_shift_cost(const pcodell *p)
 {
-    int32_t n = shift_count(p);
-    return n >= 0 && n < 16 ? 3 * n : BURG_NOT_APPLICABLE;
+    int32_t n = shift_count(p), bytes = value_bytes(p);
+    return n >= 0 && n < 8 * bytes ? (bytes + 1) * n : BURG_NOT_APPLICABLE;
 }
 
 void r_icnst(pcodell *p) { self().icnst = static_cast<int32_t>(p->constant.value); }
@@ -496,16 +509,49 @@ void r_step8(pcodell *p)
         emit(file_op(p, IT_MOVF, old, 0, TO_W));
 }
 
+namespace {
+
+bool is_signed_widening(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_C8TO16S: case I_C8TO24S: case I_C8TO32S: case I_C16TO24S: case I_C16TO32S: case I_C24TO32S: return true;
+    default: return false;
+    }
+}
+
+// The bytes above `from` of a temporary of `bytes` bytes: zero, or copies
+// of the sign bit of byte from - 1.
+void extend(pcodell *p, const gen_location &t, int32_t from, int32_t bytes)
+{
+    for (int32_t i = from; i < bytes; ++i)
+        emit(p, iVx_CLRF(t.sym, t.offset + i));
+    if (!is_signed_widening(p->opcode))
+        return;
+    for (int32_t i = from; i < bytes; ++i) {
+        emit(p, iVx_BTFSC(t.sym, t.offset + from - 1, 7));
+        emit(p, iVx_SETF(t.sym, t.offset + i));
+    }
+}
+
+} // namespace
+
 void r_widen8(pcodell *p)
 {
     take(0);
-    gen_location t = temporary(2);
+    int32_t bytes = value_bytes(p);
+    gen_location t = temporary(static_cast<uint32_t>(bytes));
     emit(p, iVx_MOVWF(t.sym, t.offset));
-    emit(p, iVx_CLRF(t.sym, t.offset + 1));
-    if (p->opcode == I_C8TO16S) {
-        emit(p, iVx_BTFSC(t.sym, t.offset, 7));
-        emit(p, iVx_SETF(t.sym, t.offset + 1));
-    }
+    extend(p, t, 1, bytes);
+    self().loc = t;
+}
+
+void r_widen(pcodell *p)
+{
+    take(0);
+    int32_t from = operand_bytes(p), bytes = value_bytes(p);
+    gen_location t = temporary(static_cast<uint32_t>(bytes));
+    emit(copy(p, kid(0).loc, t, static_cast<uint32_t>(from)));
+    extend(p, t, from, bytes);
     self().loc = t;
 }
 
@@ -515,22 +561,30 @@ void r_narrow16(pcodell *p)
     emit(load_w(p, kid(0).loc, 0));
 }
 
-void r_tmp16_constant(pcodell *p)
-{
-    gen_location t = temporary(2);
-    store_literal(p, kid(0), t, 2);
-    self().loc = t;
-}
-
-void r_tmp16_copy(pcodell *p)
+// The low bytes of a little-endian value are the narrower value.
+void r_narrow(pcodell *)
 {
     take(0);
-    gen_location t = temporary(2);
-    emit(copy(p, kid(0).loc, t, 2));
+    gen_location loc = kid(0).loc;
+    self().loc = loc;
+}
+
+void r_tmp_constant(pcodell *p)
+{
+    int32_t bytes = value_bytes(p);
+    gen_location t = temporary(static_cast<uint32_t>(bytes));
+    store_literal(p, kid(0), t, bytes);
     self().loc = t;
 }
 
-void r_tmp16_indirect(pcodell *p) { r_tmp16_copy(p); }
+void r_tmp_copy(pcodell *p)
+{
+    take(0);
+    int32_t bytes = value_bytes(p);
+    gen_location t = temporary(static_cast<uint32_t>(bytes));
+    emit(copy(p, kid(0).loc, t, static_cast<uint32_t>(bytes)));
+    self().loc = t;
+}
 
 void r_tmp16_address(pcodell *p)
 {
@@ -573,102 +627,98 @@ void r_tmp16_member(pcodell *p)
     self().loc = t;
 }
 
-void r_store16(pcodell *p)
+void r_store(pcodell *p)
 {
     take(0);
     take(1);
-    emit(copy(p, kid(1).loc, kid(0).loc, 2));
+    emit(copy(p, kid(1).loc, kid(0).loc, p->size));
     gen_location value = kid(1).loc;
     self().loc = value;
 }
 
-void r_store16_indirect(pcodell *p) { r_store16(p); }
-
-void r_store_constant16(pcodell *p)
+void r_store_constant(pcodell *p)
 {
     take(0);
-    store_literal(p, kid(1), kid(0).loc, 2);
+    store_literal(p, kid(1), kid(0).loc, static_cast<int32_t>(p->size));
 }
 
-void r_cop16(pcodell *p)
+void r_arithmetic(pcodell *p)
 {
     take(0);
     take(1);
-    gen_location result = word_operation(p, p->opcode, p->cop, kid(0).loc, kid(1).loc);
+    gen_location result = word_operation(p, p->opcode, p->cop, kid(0).loc, kid(1).loc, value_bytes(p));
     self().loc = result;
 }
 
-void r_cop16_literal(pcodell *p)
+void r_cop_literal(pcodell *p)
 {
     take(0);
     const gen_location &a = kid(0).loc;
-    for (int32_t i = 0; i < 2; ++i) {
+    for (int32_t i = 0; i < value_bytes(p); ++i) {
         emit(constant_w(p, kid(1), i));
-        emit(file_op(p, i == 1 && p->cop == B_ADD ? IT_ADDWFC : cop_opcode(p->cop), a, i, TO_F));
+        emit(file_op(p, i > 0 && p->cop == B_ADD ? IT_ADDWFC : cop_opcode(p->cop), a, i, TO_F));
     }
     gen_location result = a;
     self().loc = result;
 }
 
-void r_sub16(pcodell *p) { r_cop16(p); }
-void r_mul16(pcodell *p) { r_cop16(p); }
-void r_div16(pcodell *p) { r_cop16(p); }
-
-void r_com16(pcodell *p)
+void r_complement(pcodell *p)
 {
     take(0);
-    for (int32_t i = 0; i < 2; ++i)
+    for (int32_t i = 0; i < value_bytes(p); ++i)
         emit(file_op(p, IT_COMF, kid(0).loc, i, TO_F));
     gen_location result = kid(0).loc;
     self().loc = result;
 }
 
-void r_shift16_constant(pcodell *p)
+void r_shift_constant(pcodell *p)
 {
     take(0);
-    shift_by_constant(p, kid(0).loc, 2, kid(1).icnst);
+    shift_by_constant(p, kid(0).loc, value_bytes(p), kid(1).icnst);
     gen_location result = kid(0).loc;
     self().loc = result;
 }
 
-void r_shift16_count(pcodell *p)
+void r_shift_count(pcodell *p)
 {
     take(0);
     take(1);
-    gen_location result = word_operation(p, p->opcode, B_ADD, kid(0).loc, kid(0).loc);
+    gen_location result = word_operation(p, p->opcode, B_ADD, kid(0).loc, kid(0).loc, value_bytes(p));
     self().loc = result;
 }
 
 // x op= y on a word anywhere: x read into a temporary, the operation with
 // y, the result written back; the result is the expression's value.
-void r_assign16(pcodell *p)
+void r_assign(pcodell *p)
 {
     take(0);
     take(1);
     const gen_location &target = kid(0).loc;
-    gen_location left = temporary(2);
+    int32_t bytes = value_bytes(p->left);
+    gen_location left = temporary(static_cast<uint32_t>(bytes));
     gen_location right = kid(1).loc;
     bool count_in_w = operation_of(p->opcode) == operation::shl || operation_of(p->opcode) == operation::shr;
     if (count_in_w && !right.sym) {
         right = temporary(1);
         emit(p, iVx_MOVWF(right.sym, right.offset));
     }
-    emit(copy(p, target, left, 2));
+    emit(copy(p, target, left, static_cast<uint32_t>(bytes)));
     if (count_in_w)
         emit(load_w(p, right, 0));
-    gen_location result = word_operation(p, p->opcode, p->cop, left, right);
-    emit(copy(p, result, target, 2));
+    gen_location result = word_operation(p, p->opcode, p->cop, left, right, bytes);
+    emit(copy(p, result, target, static_cast<uint32_t>(bytes)));
     self().loc = result;
 }
 
-void r_step16(pcodell *p)
+void r_step(pcodell *p)
 {
     take(0);
     const gen_location &target = kid(0).loc;
-    gen_location old = temporary(2), updated = temporary(2);
-    emit(copy(p, target, old, 2));
-    step_constant(p, old, updated, 2);
-    emit(copy(p, updated, target, 2));
+    int32_t bytes = value_bytes(p->left);
+    gen_location old = temporary(static_cast<uint32_t>(bytes)), updated = temporary(static_cast<uint32_t>(bytes));
+    emit(copy(p, target, old, static_cast<uint32_t>(bytes)));
+    step_constant(p, old, updated, bytes);
+    emit(copy(p, updated, target, static_cast<uint32_t>(bytes)));
     self().loc = is_pre_step(p->opcode) ? updated : old;
 }
 

@@ -15,15 +15,15 @@ void main(void)
 // CHECK:      main:
 // CHECK:      XORLW     0x1
 // CHECK:      XORLW     0x0
-// CHECK-NEXT: IORWF     0x0,0x0,0x0       ; RELOC_FILE PRODL
+// CHECK-NEXT: IORWF     0x0,0x1,0x0       ; RELOC_FILE PRODL
 // CHECK-NEXT: BZ
 // CHECK:      XORLW     0x2c
 // CHECK:      XORLW     0x1
-// CHECK-NEXT: IORWF     0x0,0x0,0x0       ; RELOC_FILE PRODL
+// CHECK-NEXT: IORWF     0x0,0x1,0x0       ; RELOC_FILE PRODL
 // CHECK-NEXT: BZ
 // CHECK:      XORLW     0xfe
 // CHECK:      XORLW     0xff
-// CHECK-NEXT: IORWF     0x0,0x0,0x0       ; RELOC_FILE PRODL
+// CHECK-NEXT: IORWF     0x0,0x1,0x0       ; RELOC_FILE PRODL
 // CHECK-NEXT: BZ
 // CHECK-NEXT: BRA
 // CHECK-NEXT: MOVLW     0xa
