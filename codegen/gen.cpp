@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <unordered_map>
 
 #include "codegen/frame.h"
 #include "codegen/obj.h"
@@ -22,8 +23,38 @@ constexpr const char *DEFAULT_TMPDATA = ".tmpdata";
 
 section *s_code_section;
 std::string s_tmpdata_name;
+// The last record of each code section's list: a unit's code is appended
+// function by function, and walking a long list for each would be
+// quadratic.
+std::unordered_map<const section *, ocode *> s_tails;
 
-void s_append_code(ocode *code) { s_code_section->code = objAppend(s_code_section->code, code); }
+ocode *s_last(ocode *list)
+{
+    while (list && list->next)
+        list = list->next;
+    return list;
+}
+
+void s_append(ocode *&head, ocode *&tail, ocode *code)
+{
+    if (!code)
+        return;
+    if (tail) {
+        tail->next = code;
+        code->prev = tail;
+    } else {
+        head = code;
+    }
+    tail = s_last(code);
+}
+
+void s_append_code(ocode *code)
+{
+    ocode *&tail = s_tails[s_code_section];
+    if (!tail)
+        tail = s_last(s_code_section->code);
+    s_append(s_code_section->code, tail, code);
+}
 
 // One function, from its I_BFUNCT statement to its I_EFUNCT statement;
 // returns the statement after it.
@@ -40,10 +71,10 @@ const stmt *s_function(const stmt *begin)
     else if (pragma_tmp)
         tmp_enter_pragmatmp();
     s_append_code(gen_reduce_statement(head));
-    ocode *body = nullptr;
+    ocode *body = nullptr, *body_tail = nullptr;
     const stmt *at = begin->next;
     for (; at && at->tree->opcode != I_EFUNCT; at = at->next)
-        body = objAppend(body, gen_reduce_statement(at->tree));
+        s_append(body, body_tail, gen_reduce_statement(at->tree));
     VX_ASSERT(at != nullptr && at->tree->opcode == I_EFUNCT);
     pcodell *end = at->tree;
     s_append_code(oVxProcessFunction(body, end->function.frame_size, end->function.param_frame_size, function,
@@ -80,6 +111,7 @@ void generate_code(stmt *unit)
         }
     }
     tmp_exit_main();
+    s_tails.clear();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <new>
 #include <sys/stat.h>
+#include <unordered_map>
 #include "object/coff_bytes.h"
 #include "support/platform.h"
 #include "support/vxassert.h"
@@ -288,6 +289,13 @@ void coff_preWrite(coff_file *image) {
 
 void coff_fixupAuxFcns(coff_file *image) {
     std::vector<coff_symbol> &symbols = image->symbols;
+    // Each section's first line entry of every function, found in one pass.
+    std::vector<std::unordered_map<uint32_t, size_t>> first_line(image->sections.size());
+    for (size_t s = 0; s < image->sections.size(); ++s) {
+        const std::vector<coff_lineno> &lines = image->sections[s].linenos;
+        for (size_t n = lines.size(); n-- > 0;)
+            first_line[s][lines[n].l_fcnndx] = n;
+    }
     for (size_t i = 0; i < symbols.size(); ++i) {
         const coff_syment &sym = symbols[i].sym;
         size_t numaux = static_cast<uint8_t>(sym.n_numaux);
@@ -295,9 +303,9 @@ void coff_fixupAuxFcns(coff_file *image) {
         if (kind == AUX_FCN && numaux && i + 1 < symbols.size() && sym.n_scnum > 0 &&
             static_cast<size_t>(sym.n_scnum) <= image->sections.size()) {
             const coff_section &section = image->sections[sym.n_scnum - 1];
-            for (size_t n = 0; n < section.linenos.size(); ++n) {
-                if (section.linenos[n].l_fcnndx != i)
-                    continue;
+            auto found = first_line[sym.n_scnum - 1].find(static_cast<uint32_t>(i));
+            if (found != first_line[sym.n_scnum - 1].end()) {
+                size_t n = found->second;
                 coff_auxent &aux = symbols[i + 1].aux;
                 uint32_t pointer = section.header.s_lnnoptr + static_cast<uint32_t>(LINESZ * n);
                 if (coff_debug_flag) {
@@ -306,7 +314,6 @@ void coff_fixupAuxFcns(coff_file *image) {
                     printf("to %s\n", hexPrint(pointer, 4).c_str());
                 }
                 aux.x_lnnoptr = pointer;
-                break;
             }
         }
         i += numaux;

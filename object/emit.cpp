@@ -82,17 +82,13 @@ void s_dependent_files()
 
 void s_code_pass()
 {
-    uint32_t function_index = NO_INDEX;
     for (symbol **at = static_cast<symbol **>(list_first(master_symbol_list)); at;
          at = static_cast<symbol **>(list_next(at))) {
         const symbol *entry = *at;
         switch (entry->kind) {
-        case BEGIN_FUNCTION:
-            function_index = s_lookup_syment(entry->function);
-            s_emit_function_code(entry->function);
-            break;
+        case BEGIN_FUNCTION: s_emit_function_code(entry->function); break;
         case BEGIN_BLOCK:
-        case END_BLOCK: s_place_block(entry, function_index); break;
+        case END_BLOCK: s_place_block(entry); break;
         case SECTION_CHANGE:
             if (entry->scn->type == SECTION_CODE)
                 s_emit->current[SECTION_CODE] = s_section(entry->scn->name, SECTION_CODE, entry->scn->share,

@@ -1,6 +1,8 @@
 // The code pass: each function's output code encoded into its code section,
 // with a line-number entry per instruction that has a source line, a
 // relocation per symbolic operand, and the labels that relocations name.
+#include <algorithm>
+
 #include "codegen/enum_labels.h"
 #include "codegen/ocode.h"
 #include "object/emit_state.h"
@@ -49,6 +51,7 @@ void s_emit_function_code(const symbol *function)
     uint32_t index = s_lookup_syment(function);
     VX_ASSERT(index != NO_INDEX);
     uint32_t start = s_emit->sections[code].address();
+    s_emit->function_lines_begin = s_emit->image->sections[code].linenos.size();
     for (uint32_t entry : {index, s_emit->function_bf[function]}) {
         s_entry(entry).n_value = start;
         s_entry(entry).n_scnum = s_section_number(code);
@@ -72,6 +75,7 @@ void s_emit_function_code(const symbol *function)
         default: _assert("emitter: output code after branch resolution", __FILE__, __LINE__);
         }
     }
+    s_emit->function_lines_end = s_emit->image->sections[code].linenos.size();
     auto ef = s_emit->function_ef.find(function);
     if (ef != s_emit->function_ef.end()) {
         // The function's last program word; a function without code has none.
@@ -83,23 +87,27 @@ void s_emit_function_code(const symbol *function)
 
 // A block starts at the first instruction of its function at or after its
 // line and ends at the last one at or before its closing line.
-void s_place_block(const symbol *entry, uint32_t function_index)
+void s_place_block(const symbol *entry)
 {
     auto found = s_emit->block_entries.find(entry);
     int code = s_emit->current[SECTION_CODE];
-    if (found == s_emit->block_entries.end() || code < 0 || function_index == NO_INDEX)
+    if (found == s_emit->block_entries.end() || code < 0)
         return;
     const std::vector<coff_lineno> &lines = s_emit->image->sections[code].linenos;
     coff_syment &block = s_entry(found->second);
     block.n_scnum = s_section_number(code);
-    bool begin = entry->kind == BEGIN_BLOCK;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const coff_lineno &line = lines[begin ? i : lines.size() - 1 - i];
-        if (line.l_fcnndx != function_index)
-            continue;
-        if (begin ? line.l_lnno >= entry->line : line.l_lnno <= entry->line) {
-            block.n_value = line.l_paddr;
-            return;
-        }
+    size_t begin = s_emit->function_lines_begin, end = std::min(s_emit->function_lines_end, lines.size());
+    if (entry->kind == BEGIN_BLOCK) {
+        for (size_t i = begin; i < end; ++i)
+            if (lines[i].l_lnno >= entry->line) {
+                block.n_value = lines[i].l_paddr;
+                return;
+            }
+    } else {
+        for (size_t i = end; i-- > begin;)
+            if (lines[i].l_lnno <= entry->line) {
+                block.n_value = lines[i].l_paddr;
+                return;
+            }
     }
 }

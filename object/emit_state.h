@@ -49,6 +49,7 @@ struct emit_state {
     std::unordered_map<const symbol *, uint32_t> function_ef;
     std::unordered_map<const symbol *, uint32_t> block_entries; // .bb/.eb master entry: its entry
     std::vector<uint32_t> block_stack;                         // open .bb entries
+    size_t function_lines_begin = 0, function_lines_end = 0;   // the line entries of the function last encoded
 
     uint32_t last_bf_aux = NO_INDEX;
     uint32_t last_tag_aux = NO_INDEX;
@@ -98,4 +99,4 @@ void s_variable(const symbol *sym);
 
 // The code pass.
 void s_emit_function_code(const symbol *function);
-void s_place_block(const symbol *entry, uint32_t function_index);
+void s_place_block(const symbol *entry);
