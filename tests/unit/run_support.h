@@ -31,10 +31,12 @@ public:
 
     std::string path(const char *name) const { return (dir / name).string(); }
 
-    // Links the objects into prog.hex and prog.map; returns the exit status.
+    // Links the objects and the runtime library into prog.hex and prog.map;
+    // returns the exit status.
     int link(const std::vector<std::string> &objects, std::string *errors)
     {
         link_options options;
+        options.runtime_directory = VX_RUNTIME_DIR;
         for (const std::string &object : objects)
             options.objects.push_back(path(object.c_str()));
         options.output = path("prog.hex");

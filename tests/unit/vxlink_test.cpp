@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -106,8 +107,17 @@ protected:
 
     std::string path(const char *name) const { return (dir / name).string(); }
 
+    // Options that take the start-up code and the math routines from the
+    // runtime library of the build.
+    static link_options with_runtime()
+    {
+        link_options options;
+        options.runtime_directory = VX_RUNTIME_DIR;
+        return options;
+    }
+
     // Links; returns the exit status and leaves the error text in `errors`.
-    int link(const std::vector<std::string> &objects, link_options options = {})
+    int link(const std::vector<std::string> &objects, link_options options = with_runtime())
     {
         for (const std::string &object : objects)
             options.objects.push_back(path(object.c_str()));
@@ -178,7 +188,9 @@ protected:
         return {0, 0};
     }
 
-    std::unique_ptr<sim_state> simulate()
+    // Runs the program to its SLEEP, with data memory from 0 up to `filled`
+    // holding 0xA5 at power-on instead of zeros.
+    std::unique_ptr<sim_state> simulate(unsigned filled = 0)
     {
         hex_image image;
         std::string error;
@@ -186,6 +198,7 @@ protected:
         auto s = std::make_unique<sim_state>();
         sim_init(s.get(), getProgramLocations(DEFAULT_PROCESSOR));
         EXPECT_TRUE(sim_load_image(s.get(), image, &error)) << error;
+        std::fill(s->data, s->data + filled, 0xA5);
         EXPECT_EQ(sim_run(s.get(), 1000000), SIM_SLEEP);
         return s;
     }
@@ -284,7 +297,7 @@ TEST_F(Link, EveryRelocationTypePatchesItsField)
         o.reloc(code, uint32_t(i * 2), symbol, c.type, c.addend);
     }
     o.write(path("relocs.o"));
-    link_options options;
+    link_options options = with_runtime();
     options.processor_name = "61F9713"; // 64 KB of program memory
     ASSERT_EQ(link({"relocs.o"}, options), 0) << errors;
     EXPECT_EQ(section_of(".tmpdata"), std::make_pair(0u, 6u));
@@ -380,7 +393,7 @@ TEST_F(Link, BranchAtTheEdgesOfItsReach)
         o.symbol("main", 0x200, code);
         o.reloc(code, 0, o.symbol("t", target, at), RELOC_CONDBRA);
         o.write(path("edge.o"));
-        link_options options;
+        link_options options = with_runtime();
         options.entry = "main";
         ASSERT_EQ(link({"edge.o"}, options), 0) << errors;
         std::vector<uint8_t> bytes = program_bytes();
@@ -425,7 +438,7 @@ TEST_F(Link, ResolvesAcrossObjectsAndRuns)
     lib_o.write(path("lib.o"));
     ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
     uint32_t counter = address_of("counter");
-    EXPECT_EQ(address_of("main"), 0x2Au);
+    EXPECT_EQ(address_of("main"), 0x2Cu) << "right after the copy table of 2 bytes at 0x2A";
     auto s = simulate();
     EXPECT_EQ(s->data[counter], 3);
     EXPECT_EQ(s->sp, 0u);
@@ -499,15 +512,29 @@ TEST_F(Link, UndefinedSymbolsAreNamedWithTheirUsers)
     EXPECT_TRUE(outputs_absent());
 }
 
-TEST_F(Link, MainIsNeededByTheBuiltInStartUp)
+TEST_F(Link, MainIsNeededByTheStartUp)
 {
     object_builder lib_o, unused;
     write_program(&unused, &lib_o);
     lib_o.write(path("lib.o"));
     EXPECT_EQ(link({"lib.o"}), 1);
-    EXPECT_NE(errors.find("undefined symbol 'main', referenced in the start-up code"),
+    EXPECT_NE(errors.find(std::string("undefined symbol 'main', referenced in ") + VX_RUNTIME_DIR +
+                          "/startup.o"),
               std::string::npos)
         << errors;
+}
+
+TEST_F(Link, WithoutTheRuntimeTheEntryIsUndefined)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    EXPECT_EQ(link({"main.o", "lib.o"}, link_options{}), 1);
+    EXPECT_NE(errors.find("undefined symbol '_startup', referenced in the reset vector"),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(outputs_absent());
 }
 
 TEST_F(Link, MultipleDefinitionsNameBothObjects)
@@ -597,7 +624,7 @@ TEST_F(Link, ResetVectorJumpsToTheStartUpAndVectorsStayFree)
     EXPECT_GE(startup, 0x2Au);
 }
 
-TEST_F(Link, ObjectsStartUpReplacesTheBuiltInOne)
+TEST_F(Link, AnObjectsOwnStartUpKeepsTheRuntimesOut)
 {
     object_builder o;
     int code = o.section(".code_s", SCN_CODE);
@@ -605,8 +632,10 @@ TEST_F(Link, ObjectsStartUpReplacesTheBuiltInOne)
     o.symbol("_startup", 0, code);
     o.write(path("s.o"));
     ASSERT_EQ(link({"s.o"}), 0) << errors;
-    EXPECT_EQ(map_text().find(".startup"), std::string::npos);
-    EXPECT_EQ(address_of("_startup"), 0x2Au);
+    EXPECT_EQ(map_text().find("startup.o"), std::string::npos);
+    auto [cinit, cinit_size] = section_of(".cinit");
+    EXPECT_EQ(cinit, 0x2Au);
+    EXPECT_EQ(address_of("_startup"), cinit + cinit_size);
 }
 
 TEST_F(Link, EntryOptionAndStackSize)
@@ -616,13 +645,14 @@ TEST_F(Link, EntryOptionAndStackSize)
     o.words(code, {encode(IT_SLEEP)});
     o.symbol("main", 0, code);
     o.write(path("e.o"));
-    link_options options;
+    link_options options = with_runtime();
     options.entry = "main";
     options.stack_size = 0x180;
     ASSERT_EQ(link({"e.o"}, options), 0) << errors;
-    EXPECT_EQ(map_text().find(".startup"), std::string::npos);
+    EXPECT_EQ(map_text().find("startup.o"), std::string::npos) << "no object needs the start-up";
     std::vector<uint8_t> bytes = program_bytes();
-    EXPECT_EQ(word_at(bytes, 0), encode(IT_GOTO, 0x2A >> 1));
+    EXPECT_EQ(address_of("main"), 0x2Cu);
+    EXPECT_EQ(word_at(bytes, 0), encode(IT_GOTO, 0x2C >> 1));
     auto [stack, size] = section_of(".stack");
     EXPECT_EQ(size, 0x180u);
     EXPECT_EQ(stack % 256, 0u) << "a stack larger than a bank starts on a bank";
@@ -785,6 +815,150 @@ TEST_F(Link, InitializedDataIsCopiedByTheStartUp)
         ASSERT_EQ(s->data[p + i], pattern[i]) << i;
 }
 
+TEST_F(Link, TheStartUpClearsDataMemoryBelowTheRegisters)
+{
+    object_builder o;
+    int code = o.section(".code_z", SCN_CODE);
+    o.words(code, {encode(IT_RETURN, 0)});
+    o.symbol("main", 0, code);
+    o.section("near_vars", SCN_UDATA | SCN_ACCESS, 0x10);
+    o.section("vars", SCN_UDATA, 0x40);
+    o.section("top_vars", SCN_UDATA | SCN_ABS, 0x20, 0x5E0);
+    int init = o.section(".idata_z", SCN_IDATA);
+    o.bytes(init, {1, 2, 3});
+    o.symbol("init", 0, init);
+    o.write(path("z.o"));
+    ASSERT_EQ(link({"z.o"}), 0) << errors;
+    auto s = simulate(SFR_STATUS);
+    uint32_t init_address = address_of("init");
+    EXPECT_EQ(s->data[init_address], 1);
+    EXPECT_EQ(s->data[init_address + 2], 3);
+    // Besides the initial values only the start-up's own scratch bytes, at
+    // the foot of the stack and in the temporaries, are left non-zero.
+    uint32_t stack = address_of("_stack");
+    auto [tmpdata, tmpdata_size] = section_of(".tmpdata");
+    for (uint32_t a = 0; a < SFR_FIRST; a++) {
+        bool written = (a >= init_address && a < init_address + 3) ||
+                       (a >= stack && a < stack + MIN_STACK_SIZE) ||
+                       (a >= tmpdata && a < tmpdata + tmpdata_size);
+        if (!written) {
+            ASSERT_EQ(s->data[a], 0) << std::hex << "at 0x" << a;
+        }
+    }
+    for (uint32_t a = SFR_FIRST; a < SFR_STATUS; a++)
+        ASSERT_EQ(s->data[a], 0xA5) << std::hex << "register at 0x" << a;
+}
+
+TEST_F(Link, TheCopyTableStaysInTheFirst64KB)
+{
+    object_builder o;
+    int code = o.section(".code_big", SCN_CODE);
+    std::vector<uint16_t> words(0x8800, encode(IT_NOP));
+    words[0] = encode(IT_RETURN, 0);
+    o.words(code, words);
+    o.symbol("main", 0, code);
+    int init = o.section(".idata_big", SCN_IDATA);
+    o.bytes(init, {0x5A, 0xC3});
+    o.symbol("init", 0, init);
+    o.write(path("big.o"));
+    link_options options = with_runtime();
+    options.processor_name = "61F5844"; // 96 KB of program memory
+    ASSERT_EQ(link({"big.o"}, options), 0) << errors;
+    EXPECT_EQ(section_of(".cinit").first, 0x2Au);
+    link_map map;
+    std::string error;
+    ASSERT_TRUE(map_read(path("prog.map").c_str(), &map, &error)) << error;
+    ASSERT_NE(map_find(map.symbols, "_startup"), nullptr);
+    EXPECT_GT(map_find(map.symbols, "_startup")->address, 0x10000u);
+    uint32_t init_address = map_find(map.symbols, "init")->address;
+
+    int processor = 0;
+    ASSERT_TRUE(convertDvsProcName("61F5844", &processor));
+    hex_image image;
+    ASSERT_TRUE(hex_read(path("prog.hex").c_str(), &image, &error)) << error;
+    auto s = std::make_unique<sim_state>();
+    sim_init(s.get(), getProgramLocations(processor));
+    ASSERT_TRUE(sim_load_image(s.get(), image, &error)) << error;
+    ASSERT_EQ(sim_run(s.get(), 1000000), SIM_SLEEP);
+    EXPECT_EQ(s->data[init_address], 0x5A);
+    EXPECT_EQ(s->data[init_address + 1], 0xC3);
+}
+
+TEST_F(Link, RuntimeObjectsAreTakenOnlyWhenNeeded)
+{
+    // In name order: a.o defines `helper`, which only the entry in b.o
+    // calls, so a.o is taken on a second look; c.o defines what nobody
+    // calls; d.o defines `main`, which the program brings itself.
+    fs::create_directories(dir / "rt");
+    object_builder a, b, c, d, program;
+    int a_code = a.section(".code_a", SCN_CODE);
+    int a_data = a.section(".udata_a", SCN_UDATA, 1);
+    unsigned calls = a.symbol("calls", 0, a_data);
+    a.words(a_code, {encode(IT_MOVLB, 0), encode(IT_INCF, 0, TO_F, BANKED), encode(IT_RETURN, 0)});
+    a.reloc(a_code, 0, calls, RELOC_MOVLB);
+    a.reloc(a_code, 2, calls, RELOC_FILE);
+    a.symbol("helper", 0, a_code);
+    a.write(path("rt/a.o"));
+    int b_code = b.section(".code_b", SCN_CODE);
+    unsigned helper = b.external("helper");
+    unsigned main = b.external("main");
+    b.words(b_code, {encode(IT_CALL, 0, 0), encode(IT_WORD2, 0), encode(IT_CALL, 0, 0),
+                     encode(IT_WORD2, 0), encode(IT_SLEEP)});
+    b.reloc(b_code, 0, helper, RELOC_CALL);
+    b.reloc(b_code, 2, helper, RELOC_WORD2_ADDR);
+    b.reloc(b_code, 4, main, RELOC_CALL);
+    b.reloc(b_code, 6, main, RELOC_WORD2_ADDR);
+    b.symbol("_startup", 0, b_code);
+    b.write(path("rt/b.o"));
+    auto returning = [&](object_builder *o, const char *section, const char *name, const char *file) {
+        int code = o->section(section, SCN_CODE);
+        o->words(code, {encode(IT_RETURN, 0)});
+        o->symbol(name, 0, code);
+        o->write(path(file));
+    };
+    returning(&c, ".code_c", "unused", "rt/c.o");
+    returning(&d, ".code_d", "main", "rt/d.o");
+    std::ofstream(path("rt/notes.txt")) << "not an object";
+    returning(&program, ".code_p", "main", "p.o");
+
+    link_options options;
+    options.runtime_directory = path("rt");
+    ASSERT_EQ(link({"p.o"}, options), 0) << errors;
+    std::string map = map_text();
+    EXPECT_NE(map.find(path("rt/a.o")), std::string::npos);
+    EXPECT_NE(map.find(path("rt/b.o")), std::string::npos);
+    EXPECT_EQ(map.find(path("rt/c.o")), std::string::npos);
+    EXPECT_EQ(map.find(path("rt/d.o")), std::string::npos);
+    auto s = simulate();
+    EXPECT_EQ(s->data[address_of("calls")], 1);
+}
+
+TEST_F(Link, AnUnreadableRuntimeIsAnError)
+{
+    object_builder o;
+    int code = o.section(".code_u", SCN_CODE);
+    o.words(code, {encode(IT_RETURN, 0)});
+    o.symbol("main", 0, code);
+    o.write(path("u.o"));
+    link_options options;
+    options.runtime_directory = path("nowhere");
+    EXPECT_EQ(link({"u.o"}, options), 1);
+    EXPECT_NE(errors.find("cannot read the runtime library directory '" + path("nowhere") + "'"),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(outputs_absent());
+
+    fs::create_directories(dir / "rt");
+    std::ofstream(path("rt/junk.o")) << "not an object";
+    options.runtime_directory = path("rt");
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(link({"u.o"}, options), 1);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(errors.find(path("rt/junk.o") + ": cannot read the runtime object file"), std::string::npos)
+        << errors;
+    EXPECT_TRUE(outputs_absent());
+}
+
 TEST_F(Link, MapListsSectionsAndSymbols)
 {
     object_builder main_o, lib_o;
@@ -793,20 +967,15 @@ TEST_F(Link, MapListsSectionsAndSymbols)
     lib_o.write(path("lib.o"));
     ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
     std::string text = map_text();
-    for (const char *name : {".code_main.o", ".code_lib.o", ".udata_lib.o", ".reset", ".startup",
+    for (const char *name : {".code_main.o", ".code_lib.o", ".udata_lib.o", ".reset", ".code_startup.o",
                              ".cinit", ".stack"})
         EXPECT_NE(text.find(std::string("\n") + name + " "), std::string::npos) << name;
     std::vector<map_symbol> list = symbols();
     for (const char *name : {"main", "bump", "counter", "_stack", "_cinit", "_startup"})
         EXPECT_NE(map_find(list, name), nullptr) << name;
-    EXPECT_EQ(map_find(list, "PRODL"), nullptr) << "unreferenced registers stay out";
+    EXPECT_EQ(map_find(list, "PCLATU"), nullptr) << "unreferenced registers stay out";
     EXPECT_FALSE(map_find(list, "bump")->in_program_memory == false);
     EXPECT_FALSE(map_find(list, "counter")->in_program_memory);
-}
-
-TEST(StartUpCode, SizeDoesNotDependOnTheAddresses)
-{
-    EXPECT_EQ(startup_code(0, 0, 0, 0).size(), startup_code(0x7FF0, 0x5A0, 0x12345, 0x1FFFE).size());
 }
 
 } // namespace

@@ -19,8 +19,8 @@ struct input_section {
 
 // Sections of the same name from all objects: concatenated, or overlapping
 // when the overlay flag says so.  Synthetic sections (the reset vector, the
-// start-up code, the copy table, initial-data images, the stack) have no
-// input sections and carry their own bytes.
+// copy table, initial-data images, the stack) have no input sections and
+// carry their own bytes.
 struct output_section {
     std::string name;
     uint32_t flags;
@@ -58,6 +58,8 @@ struct link_options {
     std::string processor_name;
     std::string entry = "_startup";
     uint32_t stack_size = 0x80;
+    // The directory of the runtime library's objects; empty for none.
+    std::string runtime_directory;
 };
 
 struct link_state {
@@ -71,7 +73,6 @@ struct link_state {
     int errors = 0;
     int stack_section = -1;
     int cinit_section = -1;
-    int startup_section = -1;
     int reset_section = -1;
 };
 

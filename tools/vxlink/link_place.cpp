@@ -133,9 +133,14 @@ bool link_place(link_state *state)
         return false;
 
     uint32_t program_end = std::min(state->program_size, CONFIGURATION_SPACE);
+    // The start-up reads the copy table through a 16-bit pointer, so the
+    // table takes the lowest free program memory before anything else.
+    s_place_relocatable(state, &program, state->cinit_section, PROGRAM_START, program_end,
+                        "program memory");
     for (uint32_t kind : {SCN_CODE, SCN_ROMDATA})
         for (size_t i = 0; i < sections.size(); i++)
-            if (!sections[i].absolute && (sections[i].flags & kind))
+            if (!sections[i].absolute && (sections[i].flags & kind) &&
+                int(i) != state->cinit_section)
                 s_place_relocatable(state, &program, int(i), PROGRAM_START, program_end,
                                     "program memory");
 

@@ -1,6 +1,10 @@
 #include "tools/vxlink/link_read.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <set>
+#include <system_error>
 
 #include "target/procdb.h"
 
@@ -107,6 +111,93 @@ void s_enter_definitions(link_state *state, int object)
     }
 }
 
+// The external names that an object defines and those that it leaves to
+// other objects.
+struct object_names {
+    std::set<std::string> defined, wanted;
+};
+
+object_names s_names_of(const coff_file *coff)
+{
+    object_names names;
+    const std::vector<coff_symbol> &symbols = coff->symbols;
+    for (size_t i = 0; i < symbols.size(); i += 1 + size_t(uint8_t(symbols[i].sym.n_numaux))) {
+        const coff_syment &sym = symbols[i].sym;
+        if (sym.n_sclass != C_EXT || sym.n_scnum == N_DEBUG)
+            continue;
+        std::string name = coff_symbol_name(coff, &sym);
+        (sym.n_scnum == N_UNDEF ? names.wanted : names.defined).insert(name);
+    }
+    return names;
+}
+
+// Adds the runtime library's objects that the program needs: those that
+// define a name still undefined, the entry included, until no further one
+// does.  Taking whole objects only on demand keeps routines that the
+// program never calls out of its memory.
+void s_add_runtime(link_state *state)
+{
+    const std::string &directory = state->options.runtime_directory;
+    std::error_code error;
+    std::vector<std::string> paths;
+    for (const auto &file : std::filesystem::directory_iterator(directory, error))
+        if (file.path().extension() == ".o")
+            paths.push_back(file.path().string());
+    if (error) {
+        link_error(state, "cannot read the runtime library directory '%s': %s", directory.c_str(),
+                   error.message().c_str());
+        return;
+    }
+    // Directory order is arbitrary; the program's layout should not be.
+    std::sort(paths.begin(), paths.end());
+
+    std::set<std::string> defined, wanted = {state->options.entry};
+    for (const link_object &object : state->objects) {
+        object_names names = s_names_of(object.coff);
+        defined.insert(names.defined.begin(), names.defined.end());
+        wanted.insert(names.wanted.begin(), names.wanted.end());
+    }
+    std::vector<link_object> candidates;
+    std::vector<object_names> candidate_names;
+    for (const std::string &path : paths) {
+        std::fflush(stdout);
+        coff_file *coff = coff_read(path.c_str());
+        std::fflush(stdout);
+        if (!coff) {
+            link_error(state, "%s: cannot read the runtime object file", path.c_str());
+            continue;
+        }
+        link_object object;
+        object.path = path;
+        object.coff = coff;
+        candidates.push_back(object);
+        candidate_names.push_back(s_names_of(coff));
+    }
+    std::vector<bool> taken(candidates.size(), false);
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (size_t c = 0; c < candidates.size(); c++) {
+            if (taken[c])
+                continue;
+            const object_names &names = candidate_names[c];
+            auto still_undefined = [&](const std::string &name) {
+                return wanted.count(name) && !defined.count(name);
+            };
+            if (!std::any_of(names.defined.begin(), names.defined.end(), still_undefined))
+                continue;
+            taken[c] = changed = true;
+            defined.insert(names.defined.begin(), names.defined.end());
+            wanted.insert(names.wanted.begin(), names.wanted.end());
+        }
+    }
+    for (size_t c = 0; c < candidates.size(); c++) {
+        if (taken[c])
+            state->objects.push_back(candidates[c]);
+        else
+            coff_free(candidates[c].coff);
+    }
+}
+
 } // namespace
 
 const char *section_kind(uint32_t flags)
@@ -139,6 +230,8 @@ bool link_read_objects(link_state *state)
         object.coff = coff;
         state->objects.push_back(object);
     }
+    if (!state->errors && !state->options.runtime_directory.empty())
+        s_add_runtime(state);
     if (state->errors)
         return false;
     for (size_t o = 0; o < state->objects.size(); o++) {

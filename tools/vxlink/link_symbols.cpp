@@ -72,24 +72,18 @@ bool link_resolve_symbols(link_state *state)
         s_define(state, sfr.name, sfr.address, DATA_MEMORY);
     s_define(state, "_stack", state->sections[state->stack_section].address, DATA_MEMORY);
     s_define(state, "_cinit", state->sections[state->cinit_section].address, PROGRAM_MEMORY);
-    if (state->startup_section >= 0)
-        s_define(state, state->options.entry, state->sections[state->startup_section].address,
-                 PROGRAM_MEMORY);
 
     for (auto &[name, global] : state->globals)
         if (global.object >= 0)
             global.address = s_defined_address(state, global.object, global.index, &global.space);
 
-    // The linker's own references: the reset vector and the start-up routine.
+    // The linker's own reference: the reset vector.
     std::map<std::string, std::vector<std::string>> undefined;
-    state->globals[state->options.entry].referenced = true;
-    if (state->startup_section >= 0) {
-        auto main = state->globals.find("main");
-        if (main == state->globals.end())
-            undefined["main"].push_back("the start-up code");
-        else
-            main->second.referenced = true;
-    }
+    auto entry = state->globals.find(state->options.entry);
+    if (entry == state->globals.end())
+        undefined[state->options.entry].push_back("the reset vector");
+    else
+        entry->second.referenced = true;
 
     for (size_t o = 0; o < state->objects.size(); o++) {
         link_object &input = state->objects[o];

@@ -5,10 +5,10 @@
 
 #include "tools/vxlink/link_model.h"
 
-// Defines the register names of the data memory map, `_stack`, `_cinit`
-// and the built-in start-up's entry where no object defines them, then
-// computes the address of every symbol of every object.  Undefined
-// references are reported by name with the objects that use them.
+// Defines the register names of the data memory map, `_stack` and `_cinit`
+// where no object defines them, then computes the address of every symbol
+// of every object.  Undefined references, the entry included, are reported
+// by name with the objects that use them.
 bool link_resolve_symbols(link_state *state);
 
 uint32_t link_global_address(const link_state *state, const std::string &name);

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "support/platform.h"
 #include "tools/cli/cli.h"
@@ -20,17 +22,29 @@ const char USAGE[] =
     "  -o FILE      the program to write (default: the first object's name with .hex)\n"
     "  -m FILE      also write a map of every section and global symbol\n"
     "  -p NAME      the device (default: the processor the objects were compiled for)\n"
-    "  -e NAME      the start-up entry that the reset vector jumps to (default _startup);\n"
-    "               when no object defines it, a built-in start-up that copies the\n"
-    "               initialized data and calls main is linked in\n"
+    "  -e NAME      the start-up entry that the reset vector jumps to (default _startup)\n"
     "  --stack N    bytes of software stack at _stack (default 128, at least 8)\n"
+    "  --no-runtime leave out the runtime library (the start-up code and the math\n"
+    "               routines in ../lib from vxlink's directory), which is otherwise\n"
+    "               searched for every symbol that the objects leave undefined\n"
     "  -h, --help   print this help\n";
+
+// The runtime library is installed beside the tools: lib/ next to bin/.
+std::string s_runtime_directory(const char *argv0)
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv0, error);
+    return (self.parent_path() / ".." / "lib").lexically_normal().string();
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     link_options options;
+    bool runtime = true;
     for (int i = 1; i < argc; i++) {
         const char *arg = argv[i];
         const char *value = nullptr;
@@ -62,6 +76,8 @@ int main(int argc, char **argv)
                 return cli_usage_error("vxlink", std::string("--stack needs a size from 8 to 3840, not '") +
                                      (value ? value : "") + "'");
             options.stack_size = uint32_t(size);
+        } else if (std::strcmp(arg, "--no-runtime") == 0) {
+            runtime = false;
         } else if (arg[0] == '-' && arg[1] != '\0') {
             return cli_usage_error("vxlink", std::string("unknown option '") + arg + "'");
         } else {
@@ -79,5 +95,7 @@ int main(int argc, char **argv)
     for (const std::string &object : options.objects)
         if (object == options.output || object == options.map)
             return cli_usage_error("vxlink", "output file '" + object + "' is also an input");
+    if (runtime)
+        options.runtime_directory = s_runtime_directory(argv[0]);
     return link_run(options);
 }
