@@ -1,60 +1,20 @@
 #include "codegen/frame.h"
 
+#include "codegen/code_list.h"
+#include "codegen/interrupt.h"
 #include "codegen/obj.h"
-#include "codegen/regsyms.h"
 #include "codegen/temps.h"
-#include "driver/diag.h"
 #include "driver/options.h"
 #include "object/coff.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
+#include "translate/interrupt.h"
 #include "translate/symbols.h"
 
 namespace {
 
 // The destination bit of a byte-oriented instruction.
 constexpr int32_t W = 0, F = 1;
-
-// Appends at a kept tail; the instructions it wraps carry its source
-// position.
-struct code_list {
-    int32_t line;
-    const char *file;
-    ocode *head = nullptr;
-    ocode *tail = nullptr;
-
-    void add(ocode *list)
-    {
-        if (!list)
-            return;
-        if (tail) {
-            tail->next = list;
-            list->prev = tail;
-        } else {
-            head = list;
-        }
-        for (tail = list; tail->next; tail = tail->next) {
-        }
-    }
-    void add(inst *ins) { add(objInst(ins, line, file)); }
-    void add_movff(symbol *src, int32_t src_off, symbol *dst, int32_t dst_off)
-    {
-        add(iVx_MOVFF(src, src_off));
-        add(iVx_MOVFF2(src, src_off, dst, dst_off));
-    }
-    void add_call(symbol *callee, int32_t offset)
-    {
-        add(iVx_CALL(callee, offset, 0));
-        add(iVx_CALL2(callee, offset));
-    }
-};
-
-symbol *s_reg(const char *name)
-{
-    symbol *sym = gen_register_symbol(name);
-    VX_ASSERT(sym != nullptr);
-    return sym;
-}
 
 // Banked operands need BSR on their bank; access RAM needs nothing.
 void s_select_bank(code_list &code, symbol *f, int32_t offset)
@@ -68,12 +28,12 @@ void s_select_bank(code_list &code, symbol *f, int32_t offset)
 // carries into the high byte before the low byte is written.
 void s_raise_fsr1_across_banks(code_list &code, uint32_t n)
 {
-    symbol *fsr1l = s_reg("FSR1L");
+    symbol *fsr1l = code_register("FSR1L");
     code.add(iVx_MOVLW(int32_t(n)));
     code.add(iVx_opWF(IT_ADDWF, fsr1l, 0, W));
     code.add(iVx_BNC(2));
     code.add(iVx_SETF(fsr1l, 0));
-    code.add(iVx_opWF(IT_MOVF, s_reg("POSTINC1"), 0, F));
+    code.add(iVx_opWF(IT_MOVF, code_register("POSTINC1"), 0, F));
     code.add(iVx_MOVWF(fsr1l, 0));
 }
 
@@ -81,18 +41,18 @@ void s_raise_fsr1_across_banks(code_list &code, uint32_t n)
 // post-decrement borrows from the high byte.
 void s_lower_fsr1_across_banks(code_list &code, uint32_t n)
 {
-    symbol *fsr1l = s_reg("FSR1L");
+    symbol *fsr1l = code_register("FSR1L");
     code.add(iVx_MOVLW(int32_t(n)));
     code.add(iVx_opWF(IT_SUBWF, fsr1l, 0, W));
     code.add(iVx_BC(2));
     code.add(iVx_CLRF(fsr1l, 0));
-    code.add(iVx_opWF(IT_MOVF, s_reg("POSTDEC1"), 0, F));
+    code.add(iVx_opWF(IT_MOVF, code_register("POSTDEC1"), 0, F));
     code.add(iVx_MOVWF(fsr1l, 0));
 }
 
 void s_repeat_on_fsr1(code_list &code, const char *access_register, uint32_t n)
 {
-    symbol *reg = s_reg(access_register);
+    symbol *reg = code_register(access_register);
     for (uint32_t i = 0; i < n; ++i)
         code.add(iVx_opWF(IT_MOVF, reg, 0, F));
 }
@@ -133,16 +93,16 @@ ocode *s_allocate_frame(uint32_t local_size, bool has_params, bool multi_bank, i
 {
     code_list code{line, file};
     if (local_size >= 1 || has_params) {
-        code.add_movff(s_reg("FSR2L"), 0, s_reg("POSTINC1"), 0);
+        code.add_movff(code_register("FSR2L"), 0, code_register("POSTINC1"), 0);
         if (multi_bank)
-            code.add_movff(s_reg("FSR2H"), 0, s_reg("POSTINC1"), 0);
-        code.add_movff(s_reg("FSR1L"), 0, s_reg("FSR2L"), 0);
+            code.add_movff(code_register("FSR2H"), 0, code_register("POSTINC1"), 0);
+        code.add_movff(code_register("FSR1L"), 0, code_register("FSR2L"), 0);
         if (multi_bank)
-            code.add_movff(s_reg("FSR1H"), 0, s_reg("FSR2H"), 0);
+            code.add_movff(code_register("FSR1H"), 0, code_register("FSR2H"), 0);
     }
     if (!multi_bank && local_size >= 2) {
         code.add(iVx_MOVLW(int32_t(local_size)));
-        code.add(iVx_opWF(IT_ADDWF, s_reg("FSR1L"), 0, F));
+        code.add(iVx_opWF(IT_ADDWF, code_register("FSR1L"), 0, F));
     } else if (multi_bank && local_size > 5) {
         s_raise_fsr1_across_banks(code, local_size);
     } else {
@@ -165,10 +125,10 @@ ocode *s_deallocate_frame(uint32_t local_size, bool has_params, int32_t return_k
         s_repeat_on_fsr1(code, "POSTDEC1", local_size);
     }
     if (local_size >= 1 || has_params) {
-        code.add(iVx_opWF(IT_MOVF, s_reg("POSTDEC1"), 0, F));
+        code.add(iVx_opWF(IT_MOVF, code_register("POSTDEC1"), 0, F));
         if (multi_bank)
-            code.add_movff(s_reg("POSTDEC1"), 0, s_reg("FSR2H"), 0);
-        code.add_movff(s_reg("INDF1"), 0, s_reg("FSR2L"), 0);
+            code.add_movff(code_register("POSTDEC1"), 0, code_register("FSR2H"), 0);
+        code.add_movff(code_register("INDF1"), 0, code_register("FSR2L"), 0);
     }
     return code.head;
 }
@@ -184,6 +144,23 @@ ocode *s_process_non_interrupt(ocode *body, uint32_t local_size, bool has_params
     return code.head;
 }
 
+// Only the high-priority interrupt has shadow registers for RETFIE 1 to
+// restore STATUS, BSR and WREG from.
+ocode *s_process_interrupt(ocode *body, uint32_t local_size, bool has_params, const symbol *function,
+                           int32_t return_kind, bool multi_bank, int32_t begin_line, const char *begin_file,
+                           int32_t end_line, const char *end_file)
+{
+    interrupt_context context = interrupt_context_of(function, body, local_size >= 1 || has_params);
+    code_list code{end_line, end_file};
+    code.add(oVxSaveInterruptContext(context, begin_line, begin_file));
+    code.add(s_allocate_frame(local_size, has_params, multi_bank, begin_line, begin_file));
+    code.add(body);
+    code.add(s_deallocate_frame(local_size, has_params, return_kind, multi_bank, end_line, end_file));
+    code.add(oVxRestoreInterruptContext(context, end_line, end_file));
+    code.add(iVx_RETFIE(function->interrupt->low_priority ? 0 : 1));
+    return code.head;
+}
+
 } // namespace
 
 ocode *oVxProcessFunction(ocode *body, uint32_t local_size, uint32_t param_size, symbol *function, int32_t return_kind,
@@ -191,11 +168,9 @@ ocode *oVxProcessFunction(ocode *body, uint32_t local_size, uint32_t param_size,
 {
     if (!function)
         _assert("ISR_sym", __FILE__, __LINE__);
-    if (function->interrupt) {
-        objFree(body);
-        post_error(100, "interrupt routines are not supported yet");
-        return nullptr;
-    }
+    if (function->interrupt)
+        return s_process_interrupt(body, local_size, param_size >= 1, function, return_kind, stack_multi_bank_flag != 0,
+                                   begin_line, begin_file, end_line, end_file);
     return s_process_non_interrupt(body, local_size, param_size >= 1, return_kind, stack_multi_bank_flag != 0,
                                    begin_line, begin_file, end_line, end_file);
 }
@@ -222,10 +197,10 @@ ocode *oVx_call_indirect(symbol *pointer, int32_t offset, uint32_t pointer_size,
     stub_label->data.label.used_in_relocation = 1;
     code.add(stub_label);
     if (pointer_size == 3)
-        code.add_movff(pointer, offset + 2, s_reg("PCLATU"), 0);
-    code.add_movff(pointer, offset + 1, s_reg("PCLATH"), 0);
+        code.add_movff(pointer, offset + 2, code_register("PCLATU"), 0);
+    code.add_movff(pointer, offset + 1, code_register("PCLATH"), 0);
     code.add(oVxLoadW(pointer, offset, line, file));
-    code.add(iVx_MOVWF(s_reg("PCL"), 0));
+    code.add(iVx_MOVWF(code_register("PCL"), 0));
     code.add(objLabel(call, line, file));
     code.add(s_rcall(stub));
     return code.head;
@@ -243,7 +218,7 @@ ocode *call_pop_argframe(uint32_t bytes, int32_t line, const char *file)
         s_lower_fsr1_across_banks(code, bytes);
     } else {
         code.add(iVx_MOVLW(int32_t(bytes)));
-        code.add(iVx_opWF(IT_SUBWF, s_reg("FSR1L"), 0, F));
+        code.add(iVx_opWF(IT_SUBWF, code_register("FSR1L"), 0, F));
     }
     s_restore_wreg(code, saved);
     return code.head;
@@ -257,7 +232,7 @@ ocode *oVxStackAlloc(uint32_t bytes, int32_t line, const char *file)
         s_raise_fsr1_across_banks(code, bytes);
     } else if (!multi_bank && bytes >= 3) {
         code.add(iVx_MOVLW(int32_t(bytes)));
-        code.add(iVx_opWF(IT_ADDWF, s_reg("FSR1L"), 0, F));
+        code.add(iVx_opWF(IT_ADDWF, code_register("FSR1L"), 0, F));
     } else {
         s_repeat_on_fsr1(code, "POSTINC1", bytes);
     }
@@ -305,7 +280,7 @@ ocode *oVxPush(symbol *f, int32_t offset, uint32_t n, int32_t line, const char *
 {
     code_list code{line, file};
     for (int32_t i = 0; i < int32_t(n); ++i)
-        code.add_movff(f, offset + i, s_reg("POSTINC1"), 0);
+        code.add_movff(f, offset + i, code_register("POSTINC1"), 0);
     return code.head;
 }
 
@@ -313,8 +288,8 @@ ocode *oVxPop(symbol *f, int32_t offset, uint32_t n, int32_t line, const char *f
 {
     code_list code{line, file};
     for (int32_t i = int32_t(n) - 1; i >= 0; --i) {
-        code.add(iVx_opWF(IT_MOVF, s_reg("POSTDEC1"), 0, F));
-        code.add_movff(s_reg("INDF1"), 0, f, offset + i);
+        code.add(iVx_opWF(IT_MOVF, code_register("POSTDEC1"), 0, F));
+        code.add_movff(code_register("INDF1"), 0, f, offset + i);
     }
     return code.head;
 }

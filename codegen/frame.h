@@ -11,7 +11,8 @@
 struct symbol;
 struct ocode;
 
-// Wraps a function's body with its prologue and epilogue.  return_kind 1
+// Wraps a function's body with its prologue and epilogue, and an interrupt
+// routine's also with the save and restore of its context.  return_kind 1
 // means the result comes back in WREG, which the epilogue must keep.
 ocode *oVxProcessFunction(ocode *body, uint32_t local_size, uint32_t param_size, symbol *function, int32_t return_kind,
                           int32_t begin_line, const char *begin_file, int32_t end_line, const char *end_file);

@@ -18,16 +18,16 @@ struct runtime_name {
 };
 
 constexpr runtime_name RUNTIME_NAMES[] = {
-    {"STATUS", REGISTER},         {"WREG", REGISTER},         {"FSR0", REGISTER},         {"FSR0L", REGISTER},
-    {"FSR0H", REGISTER},          {"INDF0", REGISTER},        {"PREINC0", REGISTER},      {"POSTINC0", REGISTER},
-    {"POSTDEC0", REGISTER},       {"FSR1", REGISTER},         {"FSR1L", REGISTER},        {"FSR1H", REGISTER},
-    {"INDF1", REGISTER},          {"POSTDEC1", REGISTER},     {"PREINC1", REGISTER},      {"POSTINC1", REGISTER},
-    {"FSR2", REGISTER},           {"FSR2L", REGISTER},        {"FSR2H", REGISTER},        {"INDF2", REGISTER},
-    {"PREINC2", REGISTER},        {"POSTINC2", REGISTER},     {"POSTDEC2", REGISTER},     {"PLUSW0", REGISTER},
-    {"PLUSW1", REGISTER},         {"PLUSW2", REGISTER},       {"PROD", REGISTER},         {"PRODL", REGISTER},
-    {"PRODH", REGISTER},          {"TBLPTR", REGISTER},       {"TBLPTRL", REGISTER},      {"TBLPTRH", REGISTER},
-    {"TBLPTRU", REGISTER},        {"TABLAT", REGISTER},       {"PCL", REGISTER},          {"PCLATH", REGISTER},
-    {"PCLATU", REGISTER},         {"STKPTR", REGISTER},       {"_stack", REGISTER},
+    {"STATUS", REGISTER},         {"WREG", REGISTER},         {"BSR", REGISTER},          {"FSR0", REGISTER},
+    {"FSR0L", REGISTER},          {"FSR0H", REGISTER},        {"INDF0", REGISTER},        {"PREINC0", REGISTER},
+    {"POSTINC0", REGISTER},       {"POSTDEC0", REGISTER},     {"FSR1", REGISTER},         {"FSR1L", REGISTER},
+    {"FSR1H", REGISTER},          {"INDF1", REGISTER},        {"POSTDEC1", REGISTER},     {"PREINC1", REGISTER},
+    {"POSTINC1", REGISTER},       {"FSR2", REGISTER},         {"FSR2L", REGISTER},        {"FSR2H", REGISTER},
+    {"INDF2", REGISTER},          {"PREINC2", REGISTER},      {"POSTINC2", REGISTER},     {"POSTDEC2", REGISTER},
+    {"PLUSW0", REGISTER},         {"PLUSW1", REGISTER},       {"PLUSW2", REGISTER},       {"PROD", REGISTER},
+    {"PRODL", REGISTER},          {"PRODH", REGISTER},        {"TBLPTR", REGISTER},       {"TBLPTRL", REGISTER},
+    {"TBLPTRH", REGISTER},        {"TBLPTRU", REGISTER},      {"TABLAT", REGISTER},       {"PCL", REGISTER},
+    {"PCLATH", REGISTER},         {"PCLATU", REGISTER},       {"STKPTR", REGISTER},       {"_stack", REGISTER},
 
     {"__AEXP", MATH_DATA},        {"__BEXP", MATH_DATA},      {"__AARGB0", MATH_DATA},    {"__AARGB1", MATH_DATA},
     {"__AARGB2", MATH_DATA},      {"__AARGB3", MATH_DATA},    {"__AARGB4", MATH_DATA},    {"__AARGB5", MATH_DATA},

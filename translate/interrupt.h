@@ -25,3 +25,7 @@ struct interrupt_record {
     int32_t save[SAVE_FLAG_COUNT];
     interrupt_record *next;
 };
+
+// The symbol through which relocations name a section: "." followed by the
+// section's name, made once per unit and declared at file scope.
+symbol *trn_section_symbol(const char *section_name, int32_t line, const char *file);

@@ -41,19 +41,6 @@ void s_free_interrupts()
     }
 }
 
-symbol *s_save_section_symbol(const char *section_name, int32_t line, const char *file)
-{
-    std::string name = std::string(".") + section_name;
-    if (symbol *sym = sym_lookup_sym(name.c_str(), LOOKUP_FILE))
-        return sym;
-    typell *type = type_basic(BT_VOID, 0);
-    type->memory = MEMORY_RAM;
-    type->range = RANGE_FAR;
-    symbol *sym = sym_create_symbol(name.c_str(), type, LINK_NONE, SC_NONE);
-    sym_declare_symbol(sym, true, line, file);
-    return sym;
-}
-
 void sMarkFunctionAsInterrupt(symbol *function, const pragma_record *pragma, int32_t line, const char *file)
 {
     auto *record = new interrupt_record{};
@@ -68,7 +55,7 @@ void sMarkFunctionAsInterrupt(symbol *function, const pragma_record *pragma, int
         auto *element = new save_element{};
         if (e->kind == SAVE_ENTRY_SECTION) {
             element->kind = SAVE_SECTION;
-            element->sym = s_save_section_symbol(e->name, line, file);
+            element->sym = trn_section_symbol(e->name, line, file);
         } else {
             symbol *sym = sym_lookup_sym(e->name, LOOKUP_ALL);
             if (!sym || sym->kind != VARIABLE) {
@@ -127,6 +114,21 @@ void s_apply_config_choices(const config_choice *choice)
 }
 
 } // namespace
+
+// The object file knows the symbol as an external reference, which the
+// linker resolves to the section of the name without the ".".
+symbol *trn_section_symbol(const char *section_name, int32_t line, const char *file)
+{
+    std::string name = std::string(".") + section_name;
+    if (symbol *sym = sym_lookup_sym(name.c_str(), LOOKUP_FILE))
+        return sym;
+    typell *type = type_basic(BT_VOID, 0);
+    type->memory = MEMORY_RAM;
+    type->range = RANGE_FAR;
+    symbol *sym = sym_create_symbol(name.c_str(), type, LINK_EXTERNAL, SC_EXTERN);
+    sym_declare_symbol(sym, true, line, file);
+    return sym;
+}
 
 stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
 {

@@ -4,16 +4,40 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "codegen/ocode.h"
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "driver/options.h"
+#include "target/instset.h"
 #include "target/procdb.h"
 #include "translate/ranges.h"
 #include "translate/symbols.h"
 #include "translate/types.h"
+
+// The printed instructions separated by "; "; a second word joins its first,
+// so that "movff FSR2L, POSTINC1" names both operands.
+inline std::string listing(const ocode *list)
+{
+    std::string text;
+    for (const ocode *oc = list; oc; oc = oc->next) {
+        if (oc->type == OC_INST && oc->data.inst.ins->opcode == IT_WORD2) {
+            text += std::string(", ") + (inst_print(oc->data.inst.ins) + strlen("word2 "));
+            continue;
+        }
+        text += text.empty() ? "" : "; ";
+        if (oc->type == OC_INST)
+            text += inst_print(oc->data.inst.ins);
+        else if (oc->type == OC_LABEL)
+            text += std::string(oc->data.label.label->name) + ":";
+        else
+            text += std::string(oc->type == OC_BNC ? "bnc " : "branch ") + oc->data.branch.sym->name;
+    }
+    return text;
+}
 
 class CodegenTest : public ::testing::Test {
 protected:

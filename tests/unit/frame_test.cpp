@@ -4,7 +4,6 @@
 // callee built from these routines, linked and run in the simulator.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 
@@ -20,33 +19,11 @@
 #include "run_support.h"
 #include "target/instset.h"
 #include "target/sfr_map.h"
-#include "translate/interrupt.h"
 
 namespace {
 
 constexpr int32_t W = 0, F = 1;
 const char *const SOURCE = "prog.c";
-
-// The printed instructions separated by "; "; a second word joins its first,
-// so that "movff FSR2L, POSTINC1" names both operands.
-std::string listing(const ocode *list)
-{
-    std::string text;
-    for (const ocode *oc = list; oc; oc = oc->next) {
-        if (oc->type == OC_INST && oc->data.inst.ins->opcode == IT_WORD2) {
-            text += std::string(", ") + (inst_print(oc->data.inst.ins) + strlen("word2 "));
-            continue;
-        }
-        text += text.empty() ? "" : "; ";
-        if (oc->type == OC_INST)
-            text += inst_print(oc->data.inst.ins);
-        else if (oc->type == OC_LABEL)
-            text += std::string(oc->data.label.label->name) + ":";
-        else
-            text += std::string("branch ") + oc->data.branch.sym->name;
-    }
-    return text;
-}
 
 class FrameTest : public CodegenTest {
 protected:
@@ -414,19 +391,6 @@ TEST_F(FrameRunTest, ThroughPointerMultiBankStack) { run(1, true); }
 // Errors count for the whole process and an object file is written only
 // while there are none: the tests that post errors come last.
 class FrameErrorTest : public FrameTest {};
-
-TEST_F(FrameErrorTest, InterruptRoutineIsRefused)
-{
-    symbol *isr = function("isr");
-    interrupt_record record{};
-    isr->interrupt = &record;
-    std::vector<std::string> lines = diagnostics([&] {
-        EXPECT_THROW(oVxProcessFunction(objInst(iVx_NOP(), 5, SOURCE), 0, 0, isr, 0, 3, SOURCE, 9, SOURCE),
-                     compile_abort);
-    });
-    isr->interrupt = nullptr;
-    EXPECT_EQ(lines, std::vector<std::string>{"[100] -internal- interrupt routines are not supported yet"});
-}
 
 TEST_F(FrameErrorTest, TemporaryOffsetBeyondTheLiveSet)
 {

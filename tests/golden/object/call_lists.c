@@ -27,5 +27,5 @@ void helper(void) { }
 // CHECK:      n_name=low_isr {{.*}} n_numaux=2
 // CHECK-NEXT: Aux Fcn: x_tagndx=0 x_size=0
 // CHECK-NEXT: Aux Fcn: x_tagndx=0 x_size=2
-// CHECK:      Index[[[HELPER]]]=Symbol: n_name=helper n_value=0x00000000 n_scnum=6
+// CHECK:      Index[[[HELPER]]]=Symbol: n_name=helper n_value={{0x[0-9a-f]+}} n_scnum=6
 // CHECK:      Index[[[OTHER]]]=Symbol: n_name=other n_value=0x00000000 n_scnum=0 n_type=0x00000041 n_sclass=2 n_numaux=0
