@@ -78,6 +78,8 @@ def host_side(source, work, vexc_options, execute=True):
 def target_side(source, work, bindir, vexc_options, cycles):
     tool = lambda name: os.path.join(bindir, name)
     run([tool("vexc"), "-Oi+", *vexc_options, source, "-fo", "prog.o"], work)
+    # Every object the compiler writes must read back whole.
+    run([tool("vxdump"), "prog.o"], work)
     run([tool("vxlink"), "prog.o", "-o", "prog.hex", "-m", "prog.map"], work)
     output = run([tool("vxsim"), "-m", "prog.map", "prog.hex", "--cycles", str(cycles),
                   "--dump", f"out:{OUT_SIZE}", "--print", "out_len"], work)
