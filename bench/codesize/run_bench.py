@@ -1,24 +1,20 @@
 #!/usr/bin/env python3
-"""Code size and speed of generated code: builds every program in
-programs/ with `vexc -Oi+`, links it, runs it in vxsim and prints per
-program the bytes of its own code, the bytes of the whole program image, the
-bytes of its own data and the simulated cycles, then the geometric means of
-code bytes, data bytes and cycles, which later changes to the compiler are
-measured against.
+"""Code size and speed of generated code: builds each example program (a
+fixed set of the end-to-end programs, of the kinds embedded code has) with
+`vexc -Oi+`, links it, runs it in vxsim and prints per program the bytes of
+its own code, the bytes of the whole program image, the bytes of its own
+data and the simulated cycles, then the geometric means of code bytes, data
+bytes and cycles, which later changes to the compiler are measured against.
 
-Each program leaves a result in out[0..out_len); it must equal the bytes
-recorded in its `// CODESIZE-EXPECT:` line, so that no figure comes from
-code that computes something else.  A program marked
-`// CODESIZE-NEEDS: runtime` calls routines of the runtime library (division);
-when the linker cannot resolve them, the program is reported as needing the
-runtime instead of failing.
+Each program leaves a result in out[0..out_len); it must equal what the
+same program computes on the host, so that no figure comes from code that
+computes something else.
 
 Run: cmake --build build --target bench_codesize
  or: python3 bench/codesize/run_bench.py --vexc build/bin/vexc --vxlink build/bin/vxlink \\
          --vxsim build/bin/vxsim --vxdump build/bin/vxdump"""
 
 import argparse
-import glob
 import math
 import os
 import re
@@ -28,7 +24,17 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-PROGRAMS = os.path.join(HERE, "programs")
+E2E = os.path.join(HERE, "..", "..", "tests", "e2e")
+sys.path.insert(0, E2E)
+import run_e2e  # noqa: E402
+
+PROGRAMS = os.path.join(E2E, "programs")
+EXAMPLES = [
+    "base64", "bit_counting", "bit_manipulation", "checksum_crc16", "checksum_crc8", "command_parser",
+    "dispatch_table", "fixed_point_filter", "func_pointer_table", "pid_control", "records", "recursion_fib",
+    "recursion_gcd", "recursion_hanoi", "ring_buffer", "sort_bubble", "sort_insertion", "state_machine",
+    "string_format", "string_ops", "struct_pointers",
+]
 OUT_SIZE = 64
 
 SECTION_ROW = re.compile(r"^(\S+)\s+(\S+)\s+(program|data)\s+0x([0-9A-Fa-f]+)\s+0x([0-9A-Fa-f]+)\s+(\S.*)$")
@@ -37,10 +43,6 @@ SCN_UDATA = 0x80
 
 
 class Failure(Exception):
-    pass
-
-
-class NeedsRuntime(Exception):
     pass
 
 
@@ -53,16 +55,6 @@ def run(command, cwd):
     except OSError as error:
         raise Failure(f"{command[0]} cannot be run: {error.strerror}")
     return result.returncode, result.stdout
-
-
-def markers(source):
-    with open(source, encoding="utf-8") as f:
-        text = f.read()
-    expect = re.search(r"^//\s*CODESIZE-EXPECT:(.*)$", text, re.M)
-    if not expect:
-        raise Failure("no // CODESIZE-EXPECT: line")
-    needs_runtime = re.search(r"^//\s*CODESIZE-NEEDS:\s*runtime\s*$", text, re.M) is not None
-    return bytes.fromhex(expect.group(1)), needs_runtime
 
 
 def map_sections(path):
@@ -106,16 +98,16 @@ def object_sections(vxdump, obj, cwd):
 
 
 def measure(name, source, tools, work):
-    expected, needs_runtime = markers(source)
+    try:
+        expected = run_e2e.host_side(source, work, [])
+    except run_e2e.Failure as failure:
+        raise Failure(f"the host build failed: {failure}")
     obj, hexfile, mapfile = f"{name}.o", f"{name}.hex", f"{name}.map"
     status, output = run([tools.vexc, "-Oi+", source, "-fo", obj, "-fe", f"{name}.err"], work)
     if status != 0:
         raise Failure(f"vexc exited with status {status}:\n{output}")
     status, output = run([tools.vxlink, obj, "-o", hexfile, "-m", mapfile], work)
     if status != 0:
-        errors = [line for line in output.splitlines() if "error:" in line]
-        if needs_runtime and errors and all("undefined symbol" in line for line in errors):
-            raise NeedsRuntime()
         raise Failure(f"vxlink exited with status {status}:\n{output}")
     status, output = run([tools.vxsim, "-m", mapfile, hexfile, "--stats",
                           "--dump", f"out:{OUT_SIZE}", "--print", "out_len"], work)
@@ -154,7 +146,7 @@ def main():
     tools = parser.parse_args()
     for tool in ("vexc", "vxlink", "vxsim", "vxdump"):
         setattr(tools, tool, os.path.abspath(getattr(tools, tool)))
-    sources = sorted(glob.glob(os.path.join(PROGRAMS, "*.c")))
+    sources = [os.path.join(PROGRAMS, f"{name}.c") for name in EXAMPLES]
     measured = []
     failures = 0
     work = tempfile.mkdtemp(prefix="codesize-bench-")
@@ -164,9 +156,6 @@ def main():
             name = os.path.splitext(os.path.basename(source))[0]
             try:
                 figures = measure(name, source, tools, work)
-            except NeedsRuntime:
-                print(f"{name:<20} needs runtime")
-                continue
             except Failure as failure:
                 print(f"{name:<20} FAILED: {failure}")
                 failures += 1

@@ -1,7 +1,5 @@
 // A fixed-point PI controller driving a simulated first-order plant to a set point, with output limits, integrator anti-windup and a running mean of the error.
-// CODESIZE-EXPECT: E2 01 39 02 1A 01 5F FF 21 FF 48 F5 F4 FF
-// CODESIZE-NEEDS: runtime
-#include "bench.h"
+#include "../e2e.h"
 
 /* Gains in Q4.4: kp = 2.5, ki = 0.25. */
 #define KP 40

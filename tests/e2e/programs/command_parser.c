@@ -1,6 +1,5 @@
 // A line-oriented command parser as serial-port firmware has one: words and signed numbers split from text, commands looked up by name, registers set, added to and read back.
-// CODESIZE-EXPECT: 83 04 83 04 FF 7F 0C 03 FF 7F 00 00
-#include "bench.h"
+#include "../e2e.h"
 
 #define N_REGS 8
 #define MAX_ARGS 3
