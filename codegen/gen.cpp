@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "codegen/code_list.h"
 #include "codegen/frame.h"
 #include "codegen/obj.h"
 #include "codegen/regs.h"
@@ -23,37 +24,18 @@ constexpr const char *DEFAULT_TMPDATA = ".tmpdata";
 
 section *s_code_section;
 std::string s_tmpdata_name;
-// The last record of each code section's list: a unit's code is appended
+// Each code section's list with its kept tail: a unit's code is appended
 // function by function, and walking a long list for each would be
 // quadratic.
-std::unordered_map<const section *, ocode *> s_tails;
-
-ocode *s_last(ocode *list)
-{
-    while (list && list->next)
-        list = list->next;
-    return list;
-}
-
-void s_append(ocode *&head, ocode *&tail, ocode *code)
-{
-    if (!code)
-        return;
-    if (tail) {
-        tail->next = code;
-        code->prev = tail;
-    } else {
-        head = code;
-    }
-    tail = s_last(code);
-}
+std::unordered_map<const section *, code_list> s_section_code;
 
 void s_append_code(ocode *code)
 {
-    ocode *&tail = s_tails[s_code_section];
-    if (!tail)
-        tail = s_last(s_code_section->code);
-    s_append(s_code_section->code, tail, code);
+    code_list &list = s_section_code[s_code_section];
+    if (!list.head && s_code_section->code)
+        list.add(s_code_section->code);
+    list.add(code);
+    s_code_section->code = list.head;
 }
 
 // One function, from its I_BFUNCT statement to its I_EFUNCT statement;
@@ -71,13 +53,13 @@ const stmt *s_function(const stmt *begin)
     else if (pragma_tmp)
         tmp_enter_pragmatmp();
     s_append_code(gen_reduce_statement(head));
-    ocode *body = nullptr, *body_tail = nullptr;
+    code_list body{head->line, head->file};
     const stmt *at = begin->next;
     for (; at && at->tree->opcode != I_EFUNCT; at = at->next)
-        s_append(body, body_tail, gen_reduce_statement(at->tree));
+        body.add(gen_reduce_statement(at->tree));
     VX_ASSERT(at != nullptr && at->tree->opcode == I_EFUNCT);
     pcodell *end = at->tree;
-    s_append_code(oVxProcessFunction(body, end->function.frame_size, end->function.param_frame_size, function,
+    s_append_code(oVxProcessFunction(body.head, end->function.frame_size, end->function.param_frame_size, function,
                                      end->function.return_size == 1 ? 1 : 0, head->line, head->file, end->line,
                                      end->file));
     s_append_code(gen_reduce_statement(end));
@@ -111,7 +93,7 @@ void generate_code(stmt *unit)
         }
     }
     tmp_exit_main();
-    s_tails.clear();
+    s_section_code.clear();
 }
 
 } // namespace

@@ -147,6 +147,18 @@ void s_call_list(uint32_t entry, const symbol *function)
         post_error_at(function->line, function->file, function->interrupt ? 1072 : 1073, function->name);
 }
 
+// A .bf, .ef, .bb or .eb entry in the current code section, with the
+// auxiliary entry that gives its source file and line.
+uint32_t s_line_entry(const char *name, int8_t sclass, uint32_t file, int32_t line)
+{
+    int code = s_emit->current[SECTION_CODE];
+    uint32_t entry = s_add_entry(name, 0, code < 0 ? N_UNDEF : s_section_number(code), T_NULL, sclass);
+    coff_auxent &aux = s_add_aux(entry);
+    aux.x_srcndx = file == NO_INDEX ? 0 : file;
+    aux.x_lnno = static_cast<uint16_t>(line);
+    return entry;
+}
+
 } // namespace
 
 void s_source_file_begin(const char *path, uint32_t include_line, uint8_t flag)
@@ -209,10 +221,7 @@ void s_function_begin(const symbol *entry, const symbol *function)
     s_call_list(index, function);
     s_parameter_aliases(function);
 
-    uint32_t bf = s_add_entry(".bf", 0, code < 0 ? N_UNDEF : s_section_number(code), T_NULL, C_FCN);
-    coff_auxent &aux = s_add_aux(bf);
-    aux.x_srcndx = s_emit->open_file == NO_INDEX ? 0 : s_emit->open_file;
-    aux.x_lnno = static_cast<uint16_t>(entry->line);
+    uint32_t bf = s_line_entry(".bf", C_FCN, s_emit->open_file, entry->line);
     if (s_emit->last_bf_aux != NO_INDEX)
         s_emit->image->symbols[s_emit->last_bf_aux].aux.x_endndx = bf;
     s_emit->last_bf_aux = bf + 1;
@@ -221,32 +230,20 @@ void s_function_begin(const symbol *entry, const symbol *function)
 
 void s_function_end(const symbol *entry)
 {
-    int code = s_emit->current[SECTION_CODE];
-    uint32_t ef = s_add_entry(".ef", 0, code < 0 ? N_UNDEF : s_section_number(code), T_NULL, C_FCN);
-    coff_auxent &aux = s_add_aux(ef);
-    aux.x_srcndx = s_emit->open_file == NO_INDEX ? 0 : s_emit->open_file;
-    aux.x_lnno = static_cast<uint16_t>(entry->line);
+    uint32_t ef = s_line_entry(".ef", C_FCN, s_emit->open_file, entry->line);
     s_emit->function_ef[entry->function] = ef;
 }
 
 void s_block_begin(const symbol *entry)
 {
-    int code = s_emit->current[SECTION_CODE];
-    uint32_t bb = s_add_entry(".bb", 0, code < 0 ? N_UNDEF : s_section_number(code), T_NULL, C_BLOCK);
-    coff_auxent &aux = s_add_aux(bb);
-    aux.x_srcndx = s_emit->first_file == NO_INDEX ? 0 : s_emit->first_file;
-    aux.x_lnno = static_cast<uint16_t>(entry->line);
+    uint32_t bb = s_line_entry(".bb", C_BLOCK, s_emit->first_file, entry->line);
     s_emit->block_stack.push_back(bb);
     s_emit->block_entries[entry] = bb;
 }
 
 void s_block_end(const symbol *entry)
 {
-    int code = s_emit->current[SECTION_CODE];
-    uint32_t eb = s_add_entry(".eb", 0, code < 0 ? N_UNDEF : s_section_number(code), T_NULL, C_BLOCK);
-    coff_auxent &aux = s_add_aux(eb);
-    aux.x_srcndx = s_emit->first_file == NO_INDEX ? 0 : s_emit->first_file;
-    aux.x_lnno = static_cast<uint16_t>(entry->line);
+    uint32_t eb = s_line_entry(".eb", C_BLOCK, s_emit->first_file, entry->line);
     s_emit->block_entries[entry] = eb;
     VX_ASSERT(!s_emit->block_stack.empty());
     uint32_t bb = s_emit->block_stack.back();
