@@ -10,6 +10,10 @@ constexpr int BURG_NOT_APPLICABLE = 10000;
 int r_add_cost(const pcodell *p);
 int r_shift8_cost(const pcodell *p);
 int r_shift_cost(const pcodell *p);
+// A byte in WREG shifted by a constant, zeros coming in.
+int r_shift_w_cost(const pcodell *p);
+// A byte in data memory shifted in place by a constant.
+int r_shift_in_place_cost(const pcodell *p);
 int r_copy_cost(const pcodell *p);
 int r_switch_cost(const pcodell *p);
 // x op= constant on a byte: what oVxcopLiteralF emits for it.

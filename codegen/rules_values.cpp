@@ -4,6 +4,7 @@
 #include "codegen/regs.h"
 #include "codegen/rule_costs.h"
 #include "codegen/rules_support.h"
+#include "codegen/seq8.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
 #include "translate/symbols.h"
@@ -890,4 +891,41 @@ void r_cop8_assign_literal(pcodell *p)
     VX_ASSERT(kid(1).gkind == GCONST_INTEGER);
     emit(oVxcopLiteralF(p->cop, x.sym, x.offset, inst_access_bit(x.sym), static_cast<int32_t>(kid(1).gvalue), p->line,
                         p->file));
+}
+
+int r_shift_w_cost(const pcodell *p)
+{
+    int32_t n = shift_count(p);
+    if (n < 1 || n > 8 || (operation_of(p->opcode) == operation::shr && is_arithmetic_shift(p)))
+        return BURG_NOT_APPLICABLE;
+    if (n == 8)
+        return 1;
+    return operation_of(p->opcode) == operation::shl ? 2 : (n >= 4 ? n - 2 : n + 1);
+}
+
+int r_shift_in_place_cost(const pcodell *p)
+{
+    int32_t n = shift_count(p);
+    bool left = operation_of(p->opcode) == operation::shl;
+    if (!left && is_arithmetic_shift(p))
+        return BURG_NOT_APPLICABLE;
+    int cost = left ? oVxSHL8InPlaceByConstCost(n) : oVxSHR8InPlaceByConstCost(n);
+    return cost ? cost : BURG_NOT_APPLICABLE;
+}
+
+void r_shift8_w(pcodell *p)
+{
+    take(0);
+    int32_t n = kid(1).icnst;
+    emit(operation_of(p->opcode) == operation::shl ? oVxSHL8WbyConst(n, p->line, p->file)
+                                                   : oVxSHR8WbyConst(n, p->line, p->file));
+}
+
+void r_shift8_in_place(pcodell *p)
+{
+    take(0);
+    const gen_location &x = kid(0).loc;
+    int32_t n = kid(1).icnst, access = inst_access_bit(x.sym);
+    emit(operation_of(p->opcode) == operation::shl ? oVxSHL8InPlaceByConst(x.sym, x.offset, access, n, p->line, p->file)
+                                                   : oVxSHR8InPlaceByConst(x.sym, x.offset, access, n, p->line, p->file));
 }
