@@ -2,6 +2,7 @@
 // code sections, with the temporaries scope each function needs.
 #include "codegen/gen.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -16,6 +17,8 @@
 #include "target/procdb.h"
 #include "translate/interrupt.h"
 #include "translate/ir.h"
+#include "driver/options.h"
+#include "translate/ranges.h"
 #include "translate/symbols.h"
 
 namespace {
@@ -28,6 +31,22 @@ std::string s_tmpdata_name;
 // function by function, and walking a long list for each would be
 // quadratic.
 std::unordered_map<const section *, code_list> s_section_code;
+
+constexpr const char *STRUCT_RESULT_SECTION = "STRUCT_RESULT";
+symbol *s_struct_result;
+uint32_t s_struct_result_size;
+
+// The buffer is declared once its size is known, after the last function.
+void s_declare_struct_result()
+{
+    if (!s_struct_result)
+        return;
+    s_struct_result->type->detail.count = s_struct_result_size;
+    sym_enter_section(SECTION_UDATA, STRUCT_RESULT_SECTION, false, true, false, false, 0);
+    sym_declare_symbol(s_struct_result, true, 0, "");
+    s_struct_result = nullptr;
+    s_struct_result_size = 0;
+}
 
 void s_append_code(ocode *code)
 {
@@ -93,10 +112,27 @@ void generate_code(stmt *unit)
         }
     }
     tmp_exit_main();
+    s_declare_struct_result();
     s_section_code.clear();
 }
 
 } // namespace
+
+symbol *gen_struct_result(uint32_t size)
+{
+    if (!s_struct_result) {
+        typell *bytes = type_create();
+        bytes->kind = ARY;
+        bytes->memory = MEMORY_RAM;
+        bytes->range = RANGE_FAR;
+        bytes->next = type_basic(BT_CHAR, 0);
+        bytes->next->memory = MEMORY_RAM;
+        bytes->next->range = RANGE_FAR;
+        s_struct_result = sym_create_symbol("__struct_result", bytes, LINK_INTERNAL, SC_STATIC);
+    }
+    s_struct_result_size = std::max(s_struct_result_size, size);
+    return s_struct_result;
+}
 
 void genInit()
 {

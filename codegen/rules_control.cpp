@@ -3,11 +3,13 @@
 
 #include "codegen/enum_labels.h"
 #include "codegen/frame.h"
+#include "codegen/gen.h"
 #include "codegen/rule_costs.h"
 #include "codegen/rules_support.h"
 #include "codegen/temps.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
+#include "translate/lower.h"
 #include "translate/translate.h"
 #include "translate/types.h"
 
@@ -125,6 +127,42 @@ gen_location result_location(int32_t bytes)
 }
 
 } // namespace
+
+void r_return_aggregate(pcodell *p)
+{
+    take(0);
+    emit(copy(p, kid(0).loc, ram(gen_struct_result(p->ret.size), 0), p->ret.size));
+    emit(objBranchSymbol(p->ret.label, p->line, p->file));
+}
+
+// An aggregate argument is pushed byte by byte, the first byte first.
+void r_arg_aggregate(pcodell *p)
+{
+    take(1);
+    take(0);
+    for (uint32_t i = 0; i < p->size; ++i)
+        emit(copy_byte(p, kid(0).loc, static_cast<int32_t>(i), ram(reg("POSTINC1"), 0), 0));
+}
+
+// The image of an automatic aggregate's initializer, stored byte by byte.
+void r_initialize_object(pcodell *p)
+{
+    take(0);
+    const gen_location &object = kid(0).loc;
+    int32_t i = 0;
+    for (const init_record *item = p->init; item; item = item->next, ++i) {
+        gen_attrib byte{};
+        if (item->kind == INIT_ADDRESS_BYTE) {
+            byte.gkind = GCONST_ADDRESS;
+            byte.gsym = item->sym;
+            byte.goffset = item->offset;
+            emit(constant_w(p, byte, static_cast<int32_t>(item->byte_index)));
+        } else {
+            emit(p, iVx_MOVLW(item->value));
+        }
+        emit(store_w(p, object, i));
+    }
+}
 
 void r_return_value(pcodell *p)
 {
@@ -345,7 +383,9 @@ void r_call(pcodell *p)
     emit(call_pop_argframe(p->call.arg_bytes, p->line, p->file));
     if (save_temporaries)
         emit(objPopTemps(p->line, p->file));
-    if (p->opcode >= I_CALL16 && p->opcode <= I_CALL32) {
+    if (p->opcode == I_CALLX) {
+        self().loc = ram(gen_struct_result(p->call.result_size), 0);
+    } else if (p->opcode >= I_CALL16 && p->opcode <= I_CALL32) {
         uint32_t bytes = p->call.result_size;
         gen_location result = temporary(bytes);
         emit(copy(p, result_location(static_cast<int32_t>(bytes)), result, bytes));
