@@ -9,9 +9,9 @@ struct symbol;
 // Where a value lives: a symbol and a byte offset in data memory; a byte
 // offset in the running function's frame (reached through FSR2); or the
 // object that a pointer points at, the pointer held at symbol + offset
-// (reached through FSR0); or a byte of program memory whose 16-bit address
-// is held at symbol + offset (read through TBLPTR).
-enum location_kind : int32_t { LOC_RAM = 0, LOC_STACK = 1, LOC_POINTER = 2, LOC_ROM = 3 };
+// (reached through FSR0); or a byte of program memory whose 16- or 24-bit
+// address is held at symbol + offset (read through TBLPTR).
+enum location_kind : int32_t { LOC_RAM = 0, LOC_STACK = 1, LOC_POINTER = 2, LOC_ROM = 3, LOC_FAR_ROM = 4 };
 
 struct gen_location {
     location_kind kind;

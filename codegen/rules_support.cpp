@@ -116,15 +116,22 @@ ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
         symbol *byte = s_pointed_byte(p, i, &code);
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, byte, 0, 0)));
     }
-    case LOC_ROM: {
-        // TBLPTR = the address + i, carried into the high byte.
+    case LOC_ROM:
+    case LOC_FAR_ROM: {
+        // TBLPTR = the address + i, carried into the high and upper bytes.
         ocode *code = at(p, iVx_opWF(IT_MOVF, loc.sym, loc.offset, 0));
         code = objAppend(code, at(p, iVx_ADDLW(i)));
         code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRL"), 0)));
         code = objAppend(code, at(p, iVx_MOVLW(0)));
         code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 1, 0)));
         code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRH"), 0)));
-        code = objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
+        if (loc.kind == LOC_FAR_ROM) {
+            code = objAppend(code, at(p, iVx_MOVLW(0)));
+            code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 2, 0)));
+            code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRU"), 0)));
+        } else {
+            code = objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
+        }
         code = objAppend(code, at(p, iVx_TBLRD()));
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("TABLAT"), 0, 0)));
     }
@@ -148,7 +155,8 @@ ocode *store_w(const pcodell *p, const gen_location &loc, int32_t i)
         code = objAppend(code, s_movff(p, reg("PRODL"), 0, byte, 0));
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
     }
-    case LOC_ROM: break;
+    case LOC_ROM:
+    case LOC_FAR_ROM: break;
     }
     _assert("a store into data memory", __FILE__, __LINE__);
 }

@@ -341,11 +341,12 @@ void r_through_pointer(pcodell *)
     self().loc = loc;
 }
 
-void r_through_table_pointer(pcodell *)
+void r_through_table_pointer(pcodell *p)
 {
     take(0);
     gen_location loc = kid(0).loc;
-    loc.kind = LOC_ROM;
+    bool far = p->opcode >= I_IND8ROM24 && p->opcode <= I_INDXROM24;
+    loc.kind = far ? LOC_FAR_ROM : LOC_ROM;
     self().loc = loc;
 }
 
@@ -614,13 +615,14 @@ void r_tmp16_stack_address(pcodell *p)
     self().loc = t;
 }
 
-void r_tmp16_member(pcodell *p)
+// The member's offset added to the pointer in its temporary.
+void r_pointer_member(pcodell *p)
 {
     take(0);
     gen_location t = kid(0).loc;
     uint32_t offset = p->member.offset;
     if (offset) {
-        for (int32_t i = 0; i < 2; ++i) {
+        for (int32_t i = 0; i < value_bytes(p); ++i) {
             emit(p, iVx_MOVLW(static_cast<int32_t>((offset >> (8 * i)) & 0xFF)));
             emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, t, i, TO_F));
         }
