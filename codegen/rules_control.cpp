@@ -377,7 +377,8 @@ void r_call(pcodell *p)
     take(0);
     const gen_attrib &callee = kid(0);
     if (callee.loc.sym)
-        emit(oVx_call_indirect(callee.loc.sym, callee.loc.offset, 2, p->line, p->file));
+        emit(oVx_call_indirect(callee.loc.sym, callee.loc.offset, static_cast<uint32_t>(value_bytes(p->left)),
+                               p->line, p->file));
     else
         emit(oVx_call_direct(callee.gsym, callee.goffset, p->line, p->file));
     emit(call_pop_argframe(p->call.arg_bytes, p->line, p->file));
