@@ -21,3 +21,5 @@ int r_cop_literal_cost(const pcodell *p);
 int r_bitfield_read_cost(const pcodell *p);
 int r_bitfield_write_cost(const pcodell *p);
 int r_bitfield_constant_cost(const pcodell *p);
+// A jump on one bit of a bit-field.
+int r_bit_test_cost(const pcodell *p);

@@ -498,10 +498,39 @@ void r_assign8(pcodell *p)
     emit(store_w(p, target, 0));
 }
 
+namespace {
+
+// ++ and -- on a byte in data memory change it in place.
+void step_in_place(pcodell *p, const gen_location &target)
+{
+    bool increment = (p->opcode == I_PREINC8RAM || p->opcode == I_PSTINC8RAM);
+    bool pre = is_pre_step(p->opcode);
+    if (!pre)
+        emit(file_op(p, IT_MOVF, target, 0, TO_W));
+    if (p->step == 1) {
+        emit(file_op(p, increment ? IT_INCF : IT_DECF, target, 0, TO_F));
+    } else {
+        if (!pre)
+            emit(p, iVx_MOVWF(reg("PRODL"), 0));
+        emit(p, iVx_MOVLW(static_cast<int32_t>((increment ? p->step : -p->step) & 0xFF)));
+        emit(file_op(p, IT_ADDWF, target, 0, TO_F));
+        if (!pre)
+            emit(file_op(p, IT_MOVF, ram(reg("PRODL"), 0), 0, TO_W));
+    }
+    if (pre)
+        emit(file_op(p, IT_MOVF, target, 0, TO_W));
+}
+
+} // namespace
+
 void r_step8(pcodell *p)
 {
     take(0);
     const gen_location &target = kid(0).loc;
+    if (target.kind == LOC_RAM) {
+        step_in_place(p, target);
+        return;
+    }
     gen_location old = temporary(1), updated = temporary(1);
     emit(load_w(p, target, 0));
     emit(p, iVx_MOVWF(old.sym, old.offset));
@@ -931,3 +960,35 @@ void r_shift8_in_place(pcodell *p)
     emit(operation_of(p->opcode) == operation::shl ? oVxSHL8InPlaceByConst(x.sym, x.offset, access, n, p->line, p->file)
                                                    : oVxSHR8InPlaceByConst(x.sym, x.offset, access, n, p->line, p->file));
 }
+
+int r_bit_test_cost(const pcodell *p)
+{
+    const pcodell *field = p->left->opcode == I_LNOT ? p->left->left : p->left;
+    return field->member.bit_width == 1 ? 2 : BURG_NOT_APPLICABLE;
+}
+
+namespace {
+
+// One bit in data memory is tested where it lies; elsewhere it is loaded.
+void jump_on_bit(pcodell *p, bool when_set)
+{
+    take(0);
+    const gen_attrib &field = kid(0);
+    const gen_location &loc = field.loc;
+    if (loc.kind != LOC_RAM) {
+        emit(load_w(p, loc, 0));
+        emit(p, iVx_ANDLW(1 << field.bit_offset));
+        emit(when_set ? objBNZSymbol(p->label, p->line, p->file) : objBZSymbol(p->label, p->line, p->file));
+        return;
+    }
+    int32_t access = inst_access_bit(loc.sym);
+    if (access)
+        emit(oVxBanksel(loc.sym, loc.offset, p->line, p->file));
+    emit(when_set ? objBTFBSSymbol(loc.sym, loc.offset, access, field.bit_offset, p->label, p->line, p->file)
+                  : objBTFBCSymbol(loc.sym, loc.offset, access, field.bit_offset, p->label, p->line, p->file));
+}
+
+} // namespace
+
+void r_if_bit_set(pcodell *p) { jump_on_bit(p, true); }
+void r_if_bit_clear(pcodell *p) { jump_on_bit(p, false); }
