@@ -13,11 +13,11 @@
 #include "codegen/regs.h"
 #include "codegen/temps.h"
 #include "driver/driver.h"
+#include "driver/options.h"
 #include "support/vxassert.h"
 #include "target/procdb.h"
 #include "translate/interrupt.h"
 #include "translate/ir.h"
-#include "driver/options.h"
 #include "translate/ranges.h"
 #include "translate/symbols.h"
 
