@@ -79,8 +79,14 @@ bool is_signed_division(uint32_t opcode)
     }
 }
 
-// Right shifts keep the sign of signed values.
-bool is_arithmetic_shift(const pcodell *p) { return p->type && is_type_signed(p->type); }
+// Right shifts keep the sign of a signed shifted operand.  The operand's own
+// type decides: a conversion to another type of the same width only
+// retypes the shift's node.
+bool is_arithmetic_shift(const pcodell *p)
+{
+    const pcodell *operand = p->left ? p->left : p;
+    return operand->type && is_type_signed(operand->type);
+}
 
 // One shift of the byte at `loc`, `i` by one bit.
 void shift_byte_once(const pcodell *p, operation op, const gen_location &loc, int32_t i, bool first, bool arithmetic,
