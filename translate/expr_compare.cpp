@@ -259,6 +259,32 @@ bool s_compound_target(pcodell *lvalue)
     return true;
 }
 
+// An lvalue that can be evaluated twice with the same result: no calls,
+// assignments, increments or decrements inside.
+bool s_is_repeatable(const pcodell *tree)
+{
+    if (!tree)
+        return true;
+    uint32_t op = tree->opcode;
+    if ((op >= I_PREINC8RAM && op <= I_PSTDECFROM) || (op >= I_cop8A && op <= I_copFA) ||
+        (op >= I_SUB8A && op <= I_DIVFA) || (op >= I_MOV8 && op <= I_MOVX) || (op >= I_CALL && op <= I_CALLX) ||
+        op == I_SHL8A || op == I_SHL16A || op == I_SHL24A || op == I_SHL32A || op == I_SHR8A || op == I_SHR16A ||
+        op == I_SHR24A || op == I_SHR32A)
+        return false;
+    return s_is_repeatable(tree->left) && s_is_repeatable(tree->right);
+}
+
+// x /= y and x %= y divide in the operands' common type, as x = x / y
+// does; a divisor converted to x's narrower type first would be cut.
+bool s_divides_wider(const pcodell *a, const pcodell *b, assign_builder build)
+{
+    if ((build != ll_div_assign && build != ll_mod_assign) || !is_type_integer(a->type) ||
+        !is_type_integer(b->type))
+        return false;
+    uint32_t target = ll_sizeof_type(a->type), divisor = ll_sizeof_type(b->type);
+    return divisor > target || (divisor == target && is_type_signed(a->type) && !is_type_signed(b->type));
+}
+
 pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message, assign_builder build,
                     int32_t line, const char *file)
 {
@@ -269,6 +295,11 @@ pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message,
     if (!ok) {
         trn_error(message);
         return s_fail(a, b);
+    }
+    if (s_divides_wider(a, b, build) && s_is_repeatable(a)) {
+        pcodell *value = pcodell_copy(a);
+        value = build == ll_div_assign ? trnDiv(value, b, line, file) : trnMod(value, b, line, file);
+        return trnAssign(a, value, false, line, file);
     }
     typell *target = s_unqualified(a->type);
     b = trn_convert(b, target);

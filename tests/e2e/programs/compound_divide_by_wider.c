@@ -1,0 +1,29 @@
+// x /= y and x %= y with y of a wider type than x divide by the whole of y, as x = x / y does, not by y cut to x's width.
+#include "../e2e.h"
+
+#ifdef __VxCORE
+typedef unsigned long u32;
+#else
+typedef unsigned int u32;
+#endif
+
+u16 word300 = 300;
+u16 word_max = 0xFFFF;
+u32 dword_max = 0xFFFF;
+u32 dword = 0x10001;
+
+void main(void)
+{
+    u8 u;
+    s8 s;
+    u16 w;
+    s16 sw;
+
+    u = 200; u /= word300; put8(u);
+    u = 200; u %= word300; put8(u);
+    s = 3; s /= word_max; put8(s);
+    s = 3; s %= dword_max; put8(s);
+    sw = 3; sw /= dword_max; put16(sw);
+    w = 300; w %= dword; put16(w);
+    w = 300; w /= dword; put16(w);
+}
