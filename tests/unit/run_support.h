@@ -36,7 +36,7 @@ public:
     int link(const std::vector<std::string> &objects, std::string *errors)
     {
         link_options options;
-        options.runtime_directory = VX_RUNTIME_DIR;
+        options.runtime_archive = VX_RUNTIME_ARCHIVE;
         for (const std::string &object : objects)
             options.objects.push_back(path(object.c_str()));
         options.output = path("prog.hex");

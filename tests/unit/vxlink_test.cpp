@@ -11,10 +11,13 @@
 #include <vector>
 
 #include "object/coff.h"
+#include "object_builder.h"
 #include "target/instset.h"
 #include "target/procdb.h"
 #include "target/sfr_map.h"
 #include "tools/ihex/ihex.h"
+#include "tools/vxar/archive.h"
+#include "tools/vxar/vxar.h"
 #include "tools/vxlink/link_startup.h"
 #include "tools/vxsim/sim_load.h"
 #include "tools/vxsim/sim_memory.h"
@@ -37,60 +40,6 @@ uint16_t encode(unsigned type, unsigned one = 0, unsigned two = 0, unsigned thre
     return word;
 }
 
-// An object file built through the COFF writer.
-struct object_builder {
-    coff_file *image = coff_create();
-
-    object_builder() { image->opthdr.proc_type = getDvsProcType(DEFAULT_PROCESSOR); }
-    ~object_builder() { coff_free(image); }
-
-    // Returns the 1-based section number.
-    int section(const char *name, uint32_t flags, uint32_t size = 0, uint32_t address = 0)
-    {
-        coff_section *s = coff_add_section(image);
-        coff_set_section_name(image, &s->header, name);
-        s->header.s_flags = flags;
-        s->header.s_size = size;
-        s->header.s_paddr = address;
-        return int(image->sections.size());
-    }
-    void words(int section, const std::vector<uint16_t> &code)
-    {
-        coff_section &s = image->sections[section - 1];
-        for (uint16_t word : code)
-            coff_add_word(&s, word);
-        s.header.s_size = uint32_t(s.data.size());
-    }
-    void bytes(int section, const std::vector<uint8_t> &data)
-    {
-        coff_section &s = image->sections[section - 1];
-        s.data = data;
-        s.header.s_size = uint32_t(data.size());
-    }
-    unsigned symbol(const char *name, uint32_t value, int section, int sclass = C_EXT)
-    {
-        unsigned index = coff_add_symbol(image);
-        coff_syment &sym = image->symbols[index].sym;
-        coff_set_symbol_name(image, &sym, name);
-        sym.n_value = value;
-        sym.n_scnum = int16_t(section);
-        sym.n_sclass = int8_t(sclass);
-        return index;
-    }
-    unsigned external(const char *name) { return symbol(name, 0, N_UNDEF); }
-    void reloc(int section, uint32_t offset, unsigned symbol, uint16_t type, int16_t addend = 0)
-    {
-        image->sections[section - 1].relocs.push_back(coff_reloc{offset, symbol, addend, type});
-    }
-    std::string write(const std::string &path)
-    {
-        image->filename = path;
-        coff_preWrite(image);
-        EXPECT_EQ(coff_write(image), 1);
-        return path;
-    }
-};
-
 class Link : public ::testing::Test {
 protected:
     fs::path dir;
@@ -112,7 +61,7 @@ protected:
     static link_options with_runtime()
     {
         link_options options;
-        options.runtime_directory = VX_RUNTIME_DIR;
+        options.runtime_archive = VX_RUNTIME_ARCHIVE;
         return options;
     }
 
@@ -201,6 +150,23 @@ protected:
         std::fill(s->data, s->data + filled, 0xA5);
         EXPECT_EQ(sim_run(s.get(), 1000000), SIM_SLEEP);
         return s;
+    }
+
+    // An object whose function `name` only returns.
+    void returning(object_builder *o, const char *name, const char *file)
+    {
+        int code = o->section((std::string(".code_") + name).c_str(), SCN_CODE);
+        o->words(code, {encode(IT_RETURN, 0)});
+        o->symbol(name, 0, code);
+        o->write(path(file));
+    }
+
+    void make_archive(const char *name, const std::vector<std::string> &objects)
+    {
+        std::vector<std::string> paths;
+        for (const std::string &object : objects)
+            paths.push_back(path(object.c_str()));
+        ASSERT_EQ(vxar_create(path(name), paths), 0);
     }
 
     bool outputs_absent() const
@@ -518,8 +484,8 @@ TEST_F(Link, MainIsNeededByTheStartUp)
     write_program(&unused, &lib_o);
     lib_o.write(path("lib.o"));
     EXPECT_EQ(link({"lib.o"}), 1);
-    EXPECT_NE(errors.find(std::string("undefined symbol 'main', referenced in ") + VX_RUNTIME_DIR +
-                          "/startup.o"),
+    EXPECT_NE(errors.find(std::string("undefined symbol 'main', referenced in ") + VX_RUNTIME_ARCHIVE +
+                          "(startup.o)"),
               std::string::npos)
         << errors;
 }
@@ -884,12 +850,11 @@ TEST_F(Link, TheCopyTableStaysInTheFirst64KB)
     EXPECT_EQ(s->data[init_address + 1], 0xC3);
 }
 
-TEST_F(Link, RuntimeObjectsAreTakenOnlyWhenNeeded)
+TEST_F(Link, RuntimeMembersAreTakenOnlyWhenNeeded)
 {
-    // In name order: a.o defines `helper`, which only the entry in b.o
+    // In member order: a.o defines `helper`, which only the entry in b.o
     // calls, so a.o is taken on a second look; c.o defines what nobody
     // calls; d.o defines `main`, which the program brings itself.
-    fs::create_directories(dir / "rt");
     object_builder a, b, c, d, program;
     int a_code = a.section(".code_a", SCN_CODE);
     int a_data = a.section(".udata_a", SCN_UDATA, 1);
@@ -898,7 +863,7 @@ TEST_F(Link, RuntimeObjectsAreTakenOnlyWhenNeeded)
     a.reloc(a_code, 0, calls, RELOC_MOVLB);
     a.reloc(a_code, 2, calls, RELOC_FILE);
     a.symbol("helper", 0, a_code);
-    a.write(path("rt/a.o"));
+    a.write(path("a.o"));
     int b_code = b.section(".code_b", SCN_CODE);
     unsigned helper = b.external("helper");
     unsigned main = b.external("main");
@@ -909,26 +874,21 @@ TEST_F(Link, RuntimeObjectsAreTakenOnlyWhenNeeded)
     b.reloc(b_code, 4, main, RELOC_CALL);
     b.reloc(b_code, 6, main, RELOC_WORD2_ADDR);
     b.symbol("_startup", 0, b_code);
-    b.write(path("rt/b.o"));
-    auto returning = [&](object_builder *o, const char *section, const char *name, const char *file) {
-        int code = o->section(section, SCN_CODE);
-        o->words(code, {encode(IT_RETURN, 0)});
-        o->symbol(name, 0, code);
-        o->write(path(file));
-    };
-    returning(&c, ".code_c", "unused", "rt/c.o");
-    returning(&d, ".code_d", "main", "rt/d.o");
-    std::ofstream(path("rt/notes.txt")) << "not an object";
-    returning(&program, ".code_p", "main", "p.o");
+    b.write(path("b.o"));
+    returning(&c, "unused", "c.o");
+    returning(&d, "main", "d.o");
+    returning(&program, "main", "p.o");
+    make_archive("rt.a", {"a.o", "b.o", "c.o", "d.o"});
 
     link_options options;
-    options.runtime_directory = path("rt");
+    options.runtime_archive = path("rt.a");
     ASSERT_EQ(link({"p.o"}, options), 0) << errors;
     std::string map = map_text();
-    EXPECT_NE(map.find(path("rt/a.o")), std::string::npos);
-    EXPECT_NE(map.find(path("rt/b.o")), std::string::npos);
-    EXPECT_EQ(map.find(path("rt/c.o")), std::string::npos);
-    EXPECT_EQ(map.find(path("rt/d.o")), std::string::npos);
+    EXPECT_NE(map.find(path("rt.a") + "(a.o)"), std::string::npos);
+    EXPECT_NE(map.find(path("rt.a") + "(b.o)"), std::string::npos);
+    EXPECT_EQ(map.find("(c.o)"), std::string::npos);
+    EXPECT_EQ(map.find("(d.o)"), std::string::npos);
+    EXPECT_LT(address_of("helper"), address_of("_startup")) << "member order, not the order taken";
     auto s = simulate();
     EXPECT_EQ(s->data[address_of("calls")], 1);
 }
@@ -936,26 +896,126 @@ TEST_F(Link, RuntimeObjectsAreTakenOnlyWhenNeeded)
 TEST_F(Link, AnUnreadableRuntimeIsAnError)
 {
     object_builder o;
-    int code = o.section(".code_u", SCN_CODE);
-    o.words(code, {encode(IT_RETURN, 0)});
-    o.symbol("main", 0, code);
-    o.write(path("u.o"));
+    returning(&o, "main", "u.o");
     link_options options;
-    options.runtime_directory = path("nowhere");
+    options.runtime_archive = path("nowhere.a");
     EXPECT_EQ(link({"u.o"}, options), 1);
-    EXPECT_NE(errors.find("cannot read the runtime library directory '" + path("nowhere") + "'"),
+    EXPECT_NE(errors.find("vxlink: error: the runtime library " + path("nowhere.a") +
+                          ": cannot open: No such file or directory"),
               std::string::npos)
         << errors;
     EXPECT_TRUE(outputs_absent());
 
-    fs::create_directories(dir / "rt");
-    std::ofstream(path("rt/junk.o")) << "not an object";
-    options.runtime_directory = path("rt");
-    ::testing::internal::CaptureStdout();
+    std::ofstream(path("junk.a")) << "not an archive";
+    options.runtime_archive = path("junk.a");
     EXPECT_EQ(link({"u.o"}, options), 1);
-    ::testing::internal::GetCapturedStdout();
-    EXPECT_NE(errors.find(path("rt/junk.o") + ": cannot read the runtime object file"), std::string::npos)
+    EXPECT_NE(errors.find("vxlink: error: the runtime library " + path("junk.a") + ": not an archive"),
+              std::string::npos)
         << errors;
+    EXPECT_TRUE(outputs_absent());
+}
+
+TEST_F(Link, ArchiveMembersAreTakenOnlyWhenNeeded)
+{
+    object_builder main_o, lib_o, spare;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    returning(&spare, "spare", "spare.o");
+    make_archive("libbump.a", {"spare.o", "lib.o"});
+    // Objects after an archive count as well: every object is read first.
+    for (const std::vector<std::string> &inputs :
+         {std::vector<std::string>{"main.o", "libbump.a"}, std::vector<std::string>{"libbump.a", "main.o"}}) {
+        ASSERT_EQ(link(inputs), 0) << errors;
+        std::string map = map_text();
+        EXPECT_NE(map.find(".code_lib.o "), std::string::npos);
+        EXPECT_NE(map.find(path("libbump.a") + "(lib.o)"), std::string::npos);
+        EXPECT_EQ(map.find("spare"), std::string::npos);
+        EXPECT_NE(map.find(std::string(VX_RUNTIME_ARCHIVE) + "(startup.o)"), std::string::npos);
+        auto s = simulate();
+        EXPECT_EQ(s->data[address_of("counter")], 3);
+    }
+}
+
+// `main` calls `outer` (second.a), which calls `middle` (first.a), which
+// calls `inner` (second.a): the search goes back and forth between the
+// archives until a pass takes nothing.
+TEST_F(Link, MembersMayNeedMembersOfEarlierAndLaterArchives)
+{
+    auto calling = [&](const char *name, const char *callee, uint8_t mark, const char *file) {
+        object_builder o;
+        int code = o.section((std::string(".code_") + name).c_str(), SCN_CODE);
+        unsigned target = o.external(callee);
+        o.words(code, {encode(IT_MOVLW, mark), encode(IT_MOVWF, 0x10, ACCESS), encode(IT_CALL, 0, 0),
+                       encode(IT_WORD2, 0), encode(IT_RETURN, 0)});
+        o.reloc(code, 4, target, RELOC_CALL);
+        o.reloc(code, 6, target, RELOC_WORD2_ADDR);
+        o.symbol(name, 0, code);
+        o.write(path(file));
+    };
+    calling("main", "outer", 1, "main.o");
+    calling("outer", "middle", 2, "outer.o");
+    calling("middle", "inner", 3, "middle.o");
+    object_builder inner, unused;
+    int code = inner.section(".code_inner", SCN_CODE);
+    inner.words(code, {encode(IT_MOVLW, 4), encode(IT_MOVWF, 0x11, ACCESS), encode(IT_RETURN, 0)});
+    inner.symbol("inner", 0, code);
+    inner.write(path("inner.o"));
+    returning(&unused, "unused", "unused.o");
+    make_archive("first.a", {"unused.o", "middle.o"});
+    make_archive("second.a", {"inner.o", "outer.o"});
+
+    ASSERT_EQ(link({"main.o", "first.a", "second.a"}), 0) << errors;
+    EXPECT_EQ(map_text().find("unused"), std::string::npos);
+    // Command-line order, then member order: middle, inner, outer.
+    EXPECT_LT(address_of("middle"), address_of("inner"));
+    EXPECT_LT(address_of("inner"), address_of("outer"));
+    auto s = simulate();
+    EXPECT_EQ(s->data[0x10], 3) << "main, outer and middle ran in turn";
+    EXPECT_EQ(s->data[0x11], 4);
+}
+
+TEST_F(Link, TheFirstArchiveThatDefinesANameGivesIt)
+{
+    object_builder main_o, lib_o, other;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    lib_o.write(path("lib.o"));
+    make_archive("one.a", {"lib.o"});
+    fs::create_directories(dir / "two");
+    returning(&other, "bump", "two/lib.o");
+    make_archive("two.a", {"two/lib.o"});
+    ASSERT_EQ(link({"main.o", "two.a", "one.a"}), 0) << errors;
+    EXPECT_NE(map_text().find(path("two.a") + "(lib.o)"), std::string::npos);
+    EXPECT_EQ(map_text().find(path("one.a")), std::string::npos);
+}
+
+TEST_F(Link, BrokenArchivesAndMembersAreErrorsWithTheirNames)
+{
+    object_builder main_o, lib_o;
+    write_program(&main_o, &lib_o);
+    main_o.write(path("main.o"));
+    std::ofstream(path("cut.a"), std::ios::binary) << "Lumex Tarn archive 1\nmember 9 lib.o\nshort";
+    EXPECT_EQ(link({"main.o", "cut.a"}), 1);
+    EXPECT_NE(errors.find("vxlink: error: " + path("cut.a") +
+                          ": member 'lib.o' of 9 bytes runs past the end of the file"),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(outputs_absent());
+
+    std::vector<uint8_t> bytes;
+    std::string error;
+    ASSERT_TRUE(archive_serialize({{"junk.o", {'j', 'u', 'n', 'k'}, {"bump"}}}, &bytes, &error)) << error;
+    ASSERT_TRUE(archive_store(path("junk.a").c_str(), bytes, &error)) << error;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(link({"main.o", "junk.a"}), 1);
+    std::string messages = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(errors.find("vxlink: error: " + path("junk.a") + "(junk.o): cannot read the object file"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(messages.find("File '" + path("junk.a") + "(junk.o)', could not read COFF file header."),
+              std::string::npos)
+        << messages;
     EXPECT_TRUE(outputs_absent());
 }
 

@@ -52,14 +52,16 @@ struct global_symbol {
 };
 
 struct link_options {
+    // Objects and archives in command-line order; an archive is told by its
+    // magic line, whatever its name.
     std::vector<std::string> objects;
     std::string output;
     std::string map;
     std::string processor_name;
     std::string entry = "_startup";
     uint32_t stack_size = 0x80;
-    // The directory of the runtime library's objects; empty for none.
-    std::string runtime_directory;
+    // The runtime library's archive, searched after the others; empty for none.
+    std::string runtime_archive;
 };
 
 struct link_state {

@@ -1,12 +1,10 @@
 #include "tools/vxlink/link_read.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <set>
-#include <system_error>
 
 #include "target/procdb.h"
+#include "tools/vxar/archive.h"
 
 namespace {
 
@@ -111,91 +109,87 @@ void s_enter_definitions(link_state *state, int object)
     }
 }
 
-// The external names that an object defines and those that it leaves to
-// other objects.
-struct object_names {
-    std::set<std::string> defined, wanted;
+// An archive of the link, with the members taken from it so far.
+struct archive_search {
+    archive library;
+    std::vector<coff_file *> taken; // by member; null while not taken
 };
 
-object_names s_names_of(const coff_file *coff)
+std::string s_member_path(const archive &library, unsigned member)
 {
-    object_names names;
-    const std::vector<coff_symbol> &symbols = coff->symbols;
-    for (size_t i = 0; i < symbols.size(); i += 1 + size_t(uint8_t(symbols[i].sym.n_numaux))) {
-        const coff_syment &sym = symbols[i].sym;
-        if (sym.n_sclass != C_EXT || sym.n_scnum == N_DEBUG)
-            continue;
-        std::string name = coff_symbol_name(coff, &sym);
-        (sym.n_scnum == N_UNDEF ? names.wanted : names.defined).insert(name);
-    }
-    return names;
+    return library.path + "(" + library.members[member].name + ")";
 }
 
-// Adds the runtime library's objects that the program needs: those that
-// define a name still undefined, the entry included, until no further one
-// does.  Taking whole objects only on demand keeps routines that the
-// program never calls out of its memory.
-void s_add_runtime(link_state *state)
+// Reports a member that cannot be read as an object file would be reported.
+coff_file *s_read_member(link_state *state, const archive &library, unsigned member)
 {
-    const std::string &directory = state->options.runtime_directory;
-    std::error_code error;
-    std::vector<std::string> paths;
-    for (const auto &file : std::filesystem::directory_iterator(directory, error))
-        if (file.path().extension() == ".o")
-            paths.push_back(file.path().string());
-    if (error) {
-        link_error(state, "cannot read the runtime library directory '%s': %s", directory.c_str(),
-                   error.message().c_str());
-        return;
+    std::string path = s_member_path(library, member);
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!archive_member_bytes(library, member, &bytes, &error)) {
+        link_error(state, "%s: %s", library.path.c_str(), error.c_str());
+        return nullptr;
     }
-    // Directory order is arbitrary; the program's layout should not be.
-    std::sort(paths.begin(), paths.end());
+    std::fflush(stdout);
+    coff_file *coff = coff_read_memory(path.c_str(), bytes.data(), bytes.size());
+    std::fflush(stdout);
+    if (!coff)
+        link_error(state, "%s: cannot read the object file", path.c_str());
+    return coff;
+}
 
+// The members taken join the program after the objects, in archive order
+// and member order rather than in the order of the search, so that the
+// layout follows from the inputs alone.
+void s_adopt_members(link_state *state, const std::vector<archive_search> &archives)
+{
+    for (const archive_search &search : archives) {
+        for (unsigned m = 0; m < search.taken.size(); m++) {
+            if (!search.taken[m])
+                continue;
+            link_object object;
+            object.path = s_member_path(search.library, m);
+            object.coff = search.taken[m];
+            state->objects.push_back(object);
+        }
+    }
+}
+
+// Takes the archive members that the program needs: those that define a
+// name still undefined, the entry included, until no further one does.  A
+// member may need one of an earlier archive, so every archive is searched
+// again until a whole pass takes nothing.  Taking whole members only on
+// demand keeps routines that the program never calls out of its memory.
+void s_take_members(link_state *state, std::vector<archive_search> *archives)
+{
     std::set<std::string> defined, wanted = {state->options.entry};
-    for (const link_object &object : state->objects) {
-        object_names names = s_names_of(object.coff);
+    auto add_names = [&](const coff_file *coff) {
+        object_names names = object_external_names(coff);
         defined.insert(names.defined.begin(), names.defined.end());
         wanted.insert(names.wanted.begin(), names.wanted.end());
-    }
-    std::vector<link_object> candidates;
-    std::vector<object_names> candidate_names;
-    for (const std::string &path : paths) {
-        std::fflush(stdout);
-        coff_file *coff = coff_read(path.c_str());
-        std::fflush(stdout);
-        if (!coff) {
-            link_error(state, "%s: cannot read the runtime object file", path.c_str());
-            continue;
-        }
-        link_object object;
-        object.path = path;
-        object.coff = coff;
-        candidates.push_back(object);
-        candidate_names.push_back(s_names_of(coff));
-    }
-    std::vector<bool> taken(candidates.size(), false);
+    };
+    for (const link_object &object : state->objects)
+        add_names(object.coff);
     for (bool changed = true; changed;) {
         changed = false;
-        for (size_t c = 0; c < candidates.size(); c++) {
-            if (taken[c])
-                continue;
-            const object_names &names = candidate_names[c];
-            auto still_undefined = [&](const std::string &name) {
-                return wanted.count(name) && !defined.count(name);
-            };
-            if (!std::any_of(names.defined.begin(), names.defined.end(), still_undefined))
-                continue;
-            taken[c] = changed = true;
-            defined.insert(names.defined.begin(), names.defined.end());
-            wanted.insert(names.wanted.begin(), names.wanted.end());
+        for (archive_search &search : *archives) {
+            for (const archive_symbol &symbol : search.library.index) {
+                if (search.taken[symbol.member] || !wanted.count(symbol.name) ||
+                    defined.count(symbol.name))
+                    continue;
+                coff_file *coff = s_read_member(state, search.library, symbol.member);
+                if (!coff) {
+                    // The state owns what it holds, so that the link frees it.
+                    s_adopt_members(state, *archives);
+                    return;
+                }
+                search.taken[symbol.member] = coff;
+                changed = true;
+                add_names(coff);
+            }
         }
     }
-    for (size_t c = 0; c < candidates.size(); c++) {
-        if (taken[c])
-            state->objects.push_back(candidates[c]);
-        else
-            coff_free(candidates[c].coff);
-    }
+    s_adopt_members(state, *archives);
 }
 
 } // namespace
@@ -217,7 +211,19 @@ const char *section_kind(uint32_t flags)
 
 bool link_read_objects(link_state *state)
 {
+    std::vector<archive_search> archives;
+    std::string error;
     for (const std::string &path : state->options.objects) {
+        if (archive_has_magic(path.c_str())) {
+            archive_search search;
+            if (!archive_open(path.c_str(), &search.library, &error)) {
+                link_error(state, "%s: %s", path.c_str(), error.c_str());
+                continue;
+            }
+            search.taken.assign(search.library.members.size(), nullptr);
+            archives.push_back(std::move(search));
+            continue;
+        }
         std::fflush(stdout);
         coff_file *coff = coff_read(path.c_str());
         std::fflush(stdout);
@@ -230,8 +236,18 @@ bool link_read_objects(link_state *state)
         object.coff = coff;
         state->objects.push_back(object);
     }
-    if (!state->errors && !state->options.runtime_directory.empty())
-        s_add_runtime(state);
+    const std::string &runtime = state->options.runtime_archive;
+    if (!runtime.empty()) {
+        archive_search search;
+        if (archive_open(runtime.c_str(), &search.library, &error)) {
+            search.taken.assign(search.library.members.size(), nullptr);
+            archives.push_back(std::move(search));
+        } else {
+            link_error(state, "the runtime library %s: %s", runtime.c_str(), error.c_str());
+        }
+    }
+    if (!state->errors)
+        s_take_members(state, &archives);
     if (state->errors)
         return false;
     for (size_t o = 0; o < state->objects.size(); o++) {

@@ -6,9 +6,10 @@
 // "actrec", or null for a word without a kind.
 const char *section_kind(uint32_t flags);
 
-// Reads every object of the options and the runtime library objects that
-// they need, groups the sections and enters the external definitions.
-// Returns false after reporting errors.
+// Reads every object of the options and, from the archives of the options
+// and then the runtime library's, the members that the objects need; groups
+// the sections and enters the external definitions.  Returns false after
+// reporting errors.
 bool link_read_objects(link_state *state);
 
 // The device: the -p option, else the processor of the objects.

@@ -1,4 +1,4 @@
-// vxlink: links VxCORE COFF objects into an absolute program.
+// vxlink: links VxCORE COFF objects and archive members into an absolute program.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +15,9 @@
 namespace {
 
 const char USAGE[] =
-    "Usage: vxlink [options] OBJ... -o PROG.hex\n"
-    "Links VxCORE COFF objects into an absolute program in Intel HEX.\n"
+    "Usage: vxlink [options] OBJ... [ARCHIVE.a...] -o PROG.hex\n"
+    "Links VxCORE COFF objects into an absolute program in Intel HEX, with the\n"
+    "members of archives (made by vxar) that define symbols still undefined.\n"
     "\n"
     "Options:\n"
     "  -o FILE      the program to write (default: the first object's name with .hex)\n"
@@ -25,18 +26,19 @@ const char USAGE[] =
     "  -e NAME      the start-up entry that the reset vector jumps to (default _startup)\n"
     "  --stack N    bytes of software stack at _stack (default 128, at least 8)\n"
     "  --no-runtime leave out the runtime library (the start-up code and the math\n"
-    "               routines in ../lib from vxlink's directory), which is otherwise\n"
-    "               searched for every symbol that the objects leave undefined\n"
+    "               routines in ../lib/libvx.a from vxlink's directory), which is\n"
+    "               otherwise searched, after the archives given, for every symbol\n"
+    "               still undefined\n"
     "  -h, --help   print this help\n";
 
 // The runtime library is installed beside the tools: lib/ next to bin/.
-std::string s_runtime_directory(const char *argv0)
+std::string s_runtime_archive(const char *argv0)
 {
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         self = std::filesystem::absolute(argv0, error);
-    return (self.parent_path() / ".." / "lib").lexically_normal().string();
+    return (self.parent_path() / ".." / "lib" / "libvx.a").lexically_normal().string();
 }
 
 } // namespace
@@ -96,6 +98,6 @@ int main(int argc, char **argv)
         if (object == options.output || object == options.map)
             return cli_usage_error("vxlink", "output file '" + object + "' is also an input");
     if (runtime)
-        options.runtime_directory = s_runtime_directory(argv[0]);
+        options.runtime_archive = s_runtime_archive(argv[0]);
     return link_run(options);
 }

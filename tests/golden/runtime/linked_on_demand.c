@@ -29,23 +29,23 @@ void main(void)
 #endif
 }
 // PLAIN-NOT: {{fxd|fxm|math_data|__AARGB}}
-// PLAIN: .code_startup.o {{.*}}lib/startup.o
+// PLAIN: .code_startup.o {{.*}}lib/libvx.a(startup.o)
 // PLAIN-NOT: {{fxd|fxm|math_data|__AARGB}}
 // DIVIDE-NOT: {{fxd0808|fxd2424|fxd3232|fxm}}
-// DIVIDE: .code_fxd1616.o {{.*}}lib/fxd1616.o
+// DIVIDE: .code_fxd1616.o {{.*}}lib/libvx.a(fxd1616.o)
 // DIVIDE-NOT: {{fxd0808|fxd2424|fxd3232|fxm}}
-// DIVIDE: FXD1616U {{.*}}lib/fxd1616.o
+// DIVIDE: FXD1616U {{.*}}lib/libvx.a(fxd1616.o)
 // DIVIDE-NOT: {{fxd0808|fxd2424|fxd3232|fxm}}
-// DIVIDE: __AARGB0 {{.*}}lib/math_data.o
+// DIVIDE: __AARGB0 {{.*}}lib/libvx.a(math_data.o)
 // DIVIDE-NOT: {{fxd0808|fxd2424|fxd3232|fxm}}
 // RESULT: x = 0x03E8 (1000)
 // LONG-NOT: {{fxd0808|fxd1616|fxd2424|fxm}}
-// LONG: .code_fxd3232.o {{.*}}lib/fxd3232.o
+// LONG: .code_fxd3232.o {{.*}}lib/libvx.a(fxd3232.o)
 // LONG-NOT: {{fxd0808|fxd1616|fxd2424|fxm}}
-// LONG: FXD3232U {{.*}}lib/fxd3232.o
-// LONG-NEXT: FXD3232S {{.*}}lib/fxd3232.o
+// LONG: FXD3232U {{.*}}lib/libvx.a(fxd3232.o)
+// LONG-NEXT: FXD3232S {{.*}}lib/libvx.a(fxd3232.o)
 // LONG-NOT: {{fxd0808|fxd1616|fxd2424|fxm}}
-// LONG: __AARGB0 {{.*}}lib/math_data.o
+// LONG: __AARGB0 {{.*}}lib/libvx.a(math_data.o)
 // LONG-NOT: {{fxd0808|fxd1616|fxd2424|fxm}}
 // LONG-RESULT: z = 0x00022E09 (142857)
 // LONG-RESULT: s = 0xFFFFFFFF (4294967295)
