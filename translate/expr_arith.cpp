@@ -301,6 +301,7 @@ pcodell *trnUnaryMinus(pcodell *a, int32_t line, const char *file)
         trn_error(1150);
         return a;
     }
+    a = trn_integer_promotion(a);
     if (is_pcodell_constant(a)) {
         constant_record &c = a->constant;
         if (c.type == CT_FLOAT)
@@ -322,5 +323,5 @@ pcodell *trnBitwiseNot(pcodell *a, int32_t line, const char *file)
         trn_error(1140);
         return a;
     }
-    return ll_bitwise_not(a, line, file);
+    return ll_bitwise_not(trn_integer_promotion(a), line, file);
 }
