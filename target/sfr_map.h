@@ -12,6 +12,9 @@ constexpr unsigned SFR_FIRST = 0xF60;   // special-function registers: 0xF60 .. 
 constexpr unsigned ACCESS_LOW_END = 0x60; // access-bit-0 operands below this reach bank 0
 
 enum sfr_address : uint16_t {
+    SFR_RCON = 0xFD5,
+    SFR_INTCON2 = 0xFD6,
+    SFR_T0CON = 0xFD7,
     SFR_STATUS = 0xFD8,
     SFR_FSR2L = 0xFD9,
     SFR_FSR2H = 0xFDA,
@@ -36,6 +39,8 @@ enum sfr_address : uint16_t {
     SFR_POSTDEC0 = 0xFED,
     SFR_POSTINC0 = 0xFEE,
     SFR_INDF0 = 0xFEF,
+    SFR_TMR0L = 0xFF0,
+    SFR_TMR0H = 0xFF1,
     SFR_INTCON = 0xFF2,
     SFR_PRODL = 0xFF3,
     SFR_PRODH = 0xFF4,
@@ -73,6 +78,45 @@ enum status_bit : uint8_t {
     STATUS_N = 0x10,
 };
 
+// Each enable bit sits three places above its flag, and each priority bit
+// of INTCON2 at its flag's place, so the requests are the flags ANDed with
+// the enables shifted down, and the high-priority ones that AND INTCON2.
+// With priorities on (RCON_IPEN) bit 7 enables the high-priority requests
+// and bit 6 the low-priority ones; with them off bit 7 enables all, and
+// bit 6 (PEIE) gates nothing, as every source is a core one.
+enum intcon_bit : uint8_t {
+    INTCON_RBIF = 0x01,
+    INTCON_INT0IF = 0x02,
+    INTCON_TMR0IF = 0x04,
+    INTCON_RBIE = 0x08,
+    INTCON_INT0IE = 0x10,
+    INTCON_TMR0IE = 0x20,
+    INTCON_GIEL = 0x40,
+    INTCON_GIE = 0x80,
+    INTCON_GIEH = 0x80,
+};
+constexpr uint8_t INTCON_FLAGS = INTCON_RBIF | INTCON_INT0IF | INTCON_TMR0IF;
+constexpr unsigned INTCON_ENABLE_SHIFT = 3;
+
+// INT0 has no priority bit: it is always a high-priority request.
+enum intcon2_bit : uint8_t {
+    INTCON2_RBIP = 0x01,
+    INTCON2_TMR0IP = 0x04,
+};
+
+enum rcon_bit : uint8_t {
+    RCON_IPEN = 0x80,
+};
+
+// TMR0 counts instruction cycles while TMR0ON is set, one step per
+// 2^T0PS cycles, over 8 bits (TMR0L alone) when T08BIT is set, else over
+// the 16 bits of TMR0H:TMR0L; leaving its top value sets INTCON_TMR0IF.
+enum t0con_bit : uint8_t {
+    T0CON_T0PS = 0x07,
+    T0CON_T08BIT = 0x40,
+    T0CON_TMR0ON = 0x80,
+};
+
 struct sfr_name {
     const char *name;
     uint16_t address;
@@ -94,7 +138,9 @@ inline constexpr sfr_name SFR_NAMES[] = {
     {"TBLPTRU", SFR_TBLPTRU},   {"TABLAT", SFR_TABLAT},     {"PCL", SFR_PCL},
     {"PCLATH", SFR_PCLATH},     {"PCLATU", SFR_PCLATU},     {"STKPTR", SFR_STKPTR},
     {"TOSL", SFR_TOSL},         {"TOSH", SFR_TOSH},         {"TOSU", SFR_TOSU},
-    {"INTCON", SFR_INTCON},
+    {"INTCON", SFR_INTCON},     {"INTCON2", SFR_INTCON2},   {"RCON", SFR_RCON},
+    {"T0CON", SFR_T0CON},       {"TMR0", SFR_TMR0L},        {"TMR0L", SFR_TMR0L},
+    {"TMR0H", SFR_TMR0H},
 };
 
 // Returns 1 and the address when `name` is a register of the table.

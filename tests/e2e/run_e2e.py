@@ -7,6 +7,7 @@ compares the result bytes that it leaves in out[0..out_len).
 
 Markers in the program:
     // VEXC-OPTIONS: ...   extra options for vexc
+    // VXSIM-OPTIONS: ...  extra options for vxsim (say, --irq requests)
     // E2E-HOST: skip      the host cannot give the expected result (say, a
                            division by zero); the host side is only compiled,
                            and the target side has to run and, when the
@@ -59,9 +60,13 @@ def markers(source):
     options = []
     for m in re.finditer(r"^\s*//\s*VEXC-OPTIONS:(.*)$", text, re.M):
         options += shlex.split(m.group(1))
+    sim_options = []
+    for m in re.finditer(r"^\s*//\s*VXSIM-OPTIONS:(.*)$", text, re.M):
+        sim_options += shlex.split(m.group(1))
     skip_host = re.search(r"^\s*//\s*E2E-HOST:\s*skip\s*$", text, re.M) is not None
     expect = re.search(r"^\s*//\s*E2E-EXPECT:(.*)$", text, re.M)
-    return options, skip_host, bytes.fromhex(expect.group(1)) if expect else None
+    return (options, sim_options, skip_host,
+            bytes.fromhex(expect.group(1)) if expect else None)
 
 
 def host_side(source, work, vexc_options, execute=True):
@@ -75,14 +80,14 @@ def host_side(source, work, vexc_options, execute=True):
     return bytes.fromhex(run([os.path.join(work, "prog_host")], work))
 
 
-def target_side(source, work, bindir, vexc_options, cycles):
+def target_side(source, work, bindir, vexc_options, vxsim_options, cycles):
     tool = lambda name: os.path.join(bindir, name)
     run([tool("vexc"), "-Oi+", *vexc_options, source, "-fo", "prog.o"], work)
     # Every object the compiler writes must read back whole.
     run([tool("vxdump"), "prog.o"], work)
     run([tool("vxlink"), "prog.o", "-o", "prog.hex", "-m", "prog.map"], work)
     output = run([tool("vxsim"), "-m", "prog.map", "prog.hex", "--cycles", str(cycles),
-                  "--dump", f"out:{OUT_SIZE}", "--print", "out_len"], work)
+                  *vxsim_options, "--dump", f"out:{OUT_SIZE}", "--print", "out_len"], work)
     dump = re.search(r"^out:((?: [0-9A-F]{2})+)$", output, re.M)
     length = re.search(r"^out_len = 0x([0-9A-F]+) ", output, re.M)
     if not dump or not length:
@@ -118,7 +123,7 @@ def main():
     if not args.host_only and not args.bin:
         parser.error("--bin DIR is needed unless --host-only is given")
     source = os.path.abspath(args.program)
-    vexc_options, skip_host, expected = markers(source)
+    vexc_options, vxsim_options, skip_host, expected = markers(source)
 
     try:
         with tempfile.TemporaryDirectory(prefix="e2e-") as work:
@@ -126,7 +131,8 @@ def main():
             if args.host_only:
                 print("host run skipped (E2E-HOST: skip)" if skip_host else hex_bytes(host))
                 return 0
-            target = target_side(source, work, os.path.abspath(args.bin), vexc_options, args.cycles)
+            target = target_side(source, work, os.path.abspath(args.bin), vexc_options,
+                                 vxsim_options, args.cycles)
             if not skip_host:
                 compare("host", host, target)
             elif expected is not None:

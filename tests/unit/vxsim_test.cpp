@@ -864,4 +864,358 @@ TEST(Stops, ResetRestartsAtZeroWithFreshRegisters)
     EXPECT_EQ(s->data[0x20], 2);
 }
 
+// ---------------------------------------------------------------------------
+// The timer.
+
+constexpr unsigned TMR0_8BIT = T0CON_TMR0ON | T0CON_T08BIT;
+
+struct timer_case {
+    const char *name;
+    uint8_t control, high, low; // T0CON and TMR0 before the enabling write
+    unsigned nops;              // executed after it
+    uint8_t high_out, low_out;
+    bool overflow;
+};
+
+class Timer : public ::testing::TestWithParam<timer_case> {};
+
+// The timer counts from the instruction after the write that starts it.
+TEST_P(Timer, CountsInstructionCycles)
+{
+    const timer_case &c = GetParam();
+    program p;
+    p.set(SFR_TMR0H, c.high).set(SFR_TMR0L, c.low).set(SFR_T0CON, c.control);
+    for (unsigned i = 0; i < c.nops; i++)
+        p.op(IT_NOP);
+    p.sleep();
+    auto s = run(p);
+    ASSERT_EQ(s->stop, SIM_SLEEP) << c.name;
+    EXPECT_EQ(s->data[SFR_TMR0H], c.high_out) << c.name;
+    EXPECT_EQ(s->data[SFR_TMR0L], c.low_out) << c.name;
+    EXPECT_EQ(bool(s->data[SFR_INTCON] & INTCON_TMR0IF), c.overflow) << c.name;
+}
+
+const timer_case timer_cases[] = {
+    {"stopped", T0CON_T08BIT, 0x00, 0xF0, 20, 0x00, 0xF0, false},
+    {"8-bit below the overflow", TMR0_8BIT, 0x12, 0xF0, 15, 0x12, 0xFF, false},
+    {"8-bit overflow leaves TMR0H", TMR0_8BIT, 0x12, 0xF0, 16, 0x12, 0x00, true},
+    {"8-bit after the overflow", TMR0_8BIT, 0x12, 0xF0, 20, 0x12, 0x04, true},
+    {"16-bit carry into TMR0H", T0CON_TMR0ON, 0x12, 0xFE, 3, 0x13, 0x01, false},
+    {"16-bit overflow", T0CON_TMR0ON, 0xFF, 0xFE, 2, 0x00, 0x00, true},
+    {"prescaler 1:4", TMR0_8BIT | 2, 0x00, 0x10, 11, 0x00, 0x12, false},
+    {"prescaler 1:4 third step", TMR0_8BIT | 2, 0x00, 0x10, 12, 0x00, 0x13, false},
+    {"prescaler 1:128", TMR0_8BIT | 7, 0x00, 0xFF, 128, 0x00, 0x00, true},
+};
+INSTANTIATE_TEST_SUITE_P(Modes, Timer, ::testing::ValuesIn(timer_cases));
+
+TEST(Timer, AWriteRestartsFromTheValueWritten)
+{
+    program p;
+    p.set(SFR_T0CON, TMR0_8BIT | 1);    // 1:2
+    p.op(IT_NOP).op(IT_NOP).op(IT_NOP); // TMR0L 1, one cycle in the prescaler
+    p.set(SFR_TMR0L, 0x80);             // the MOVWF is not counted and clears the prescaler
+    p.movff(SFR_TMR0L, 0x20).op(IT_NOP).sleep();
+    auto s = run(p);
+    EXPECT_EQ(s->data[0x20], 0x80) << "read before its own cycles count";
+    EXPECT_EQ(s->data[SFR_TMR0L], 0x81) << "MOVFF 2 cycles, NOP 1: three halves";
+    EXPECT_EQ(s->prescaler, 1u);
+}
+
+// ---------------------------------------------------------------------------
+// Interrupts.
+
+constexpr unsigned INTCON_F = SFR_INTCON & 0xFF;
+constexpr unsigned MAIN = 0x40;
+constexpr unsigned HIGH_ROUTINE = 0x100, LOW_ROUTINE = 0x200;
+constexpr unsigned bit_number(uint8_t mask)
+{
+    unsigned n = 0;
+    while (!(mask & (1u << n)))
+        n++;
+    return n;
+}
+constexpr unsigned INT0IF_BIT = bit_number(INTCON_INT0IF), RBIF_BIT = bit_number(INTCON_RBIF),
+                   TMR0IF_BIT = bit_number(INTCON_TMR0IF);
+
+// A program with its vectors jumping to HIGH_ROUTINE and LOW_ROUTINE, and
+// `main` from MAIN on.
+struct vectored {
+    program p;
+    vectored()
+    {
+        p.jump(MAIN);
+        p.pad_to(HIGH_PRIORITY_VECTOR);
+        p.jump(HIGH_ROUTINE);
+        p.pad_to(LOW_PRIORITY_VECTOR);
+        p.jump(LOW_ROUTINE);
+        p.pad_to(MAIN);
+    }
+    program &high() { return routine(HIGH_ROUTINE); }
+    program &low() { return routine(LOW_ROUTINE); }
+    program &routine(uint32_t address)
+    {
+        EXPECT_LE(p.here(), address) << "routines go in address order";
+        p.pad_to(address);
+        return p;
+    }
+};
+
+// A routine that notes its vector in 0x20 (and counts its entries in 0x21),
+// clears every flag and returns.
+void note_vector(program &p, unsigned vector, unsigned fast)
+{
+    p.set(0x20, vector).op(IT_INCF, 0x21, TO_F, ACCESS);
+    p.op(IT_MOVLW, uint8_t(~INTCON_FLAGS)).op(IT_ANDWF, INTCON_F, TO_F, ACCESS);
+    p.op(IT_RETFIE, fast);
+}
+
+struct enable_case {
+    const char *name;
+    uint8_t rcon, intcon2, intcon;
+    unsigned vector; // 0: none taken
+};
+
+class Enables : public ::testing::TestWithParam<enable_case> {};
+
+TEST_P(Enables, DecideTheVector)
+{
+    const enable_case &c = GetParam();
+    vectored v;
+    v.p.set(SFR_RCON, c.rcon).set(SFR_INTCON2, c.intcon2).set(SFR_INTCON, c.intcon);
+    v.p.op(IT_NOP).sleep();
+    note_vector(v.high(), HIGH_PRIORITY_VECTOR, 1);
+    note_vector(v.low(), LOW_PRIORITY_VECTOR, 0);
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP) << c.name;
+    EXPECT_EQ(s->data[0x20], c.vector) << c.name;
+    EXPECT_EQ(s->data[0x21], c.vector ? 1 : 0) << c.name;
+    EXPECT_EQ(s->interrupts, c.vector ? 1u : 0u) << c.name;
+}
+
+constexpr uint8_t GIE = INTCON_GIE, GIEH = INTCON_GIEH, GIEL = INTCON_GIEL;
+constexpr uint8_t INT0 = INTCON_INT0IE | INTCON_INT0IF, RB = INTCON_RBIE | INTCON_RBIF,
+                  TMR0 = INTCON_TMR0IE | INTCON_TMR0IF;
+
+const enable_case enable_cases[] = {
+    {"INT0", 0, 0, GIE | INT0, HIGH_PRIORITY_VECTOR},
+    {"RB", 0, 0, GIE | RB, HIGH_PRIORITY_VECTOR},
+    {"TMR0", 0, 0, GIE | TMR0, HIGH_PRIORITY_VECTOR},
+    {"GIE clear", 0, 0, INT0 | RB | TMR0, 0},
+    {"flag without its enable", 0, 0, GIE | INTCON_INT0IF | INTCON_RBIF | INTCON_TMR0IF, 0},
+    {"enable without its flag", 0, 0, GIE | INTCON_INT0IE | INTCON_RBIE | INTCON_TMR0IE, 0},
+    {"another source's enable", 0, 0, GIE | INTCON_INT0IF | INTCON_TMR0IE, 0},
+    {"priority bits unused without IPEN", 0, 0, GIE | RB, HIGH_PRIORITY_VECTOR},
+    {"INT0 always high", RCON_IPEN, 0, GIEH | INT0, HIGH_PRIORITY_VECTOR},
+    {"TMR0 low", RCON_IPEN, 0, GIEH | GIEL | TMR0, LOW_PRIORITY_VECTOR},
+    {"TMR0 high", RCON_IPEN, INTCON2_TMR0IP, GIEH | TMR0, HIGH_PRIORITY_VECTOR},
+    {"RB low", RCON_IPEN, INTCON2_TMR0IP, GIEH | GIEL | RB, LOW_PRIORITY_VECTOR},
+    {"RB high", RCON_IPEN, INTCON2_RBIP, GIEH | RB, HIGH_PRIORITY_VECTOR},
+    {"high before low", RCON_IPEN, 0, GIEH | GIEL | RB | INT0, HIGH_PRIORITY_VECTOR},
+    {"low without GIEL", RCON_IPEN, 0, GIEH | RB, 0},
+    {"low without GIEH", RCON_IPEN, 0, GIEL | RB, 0},
+    {"high without GIEH", RCON_IPEN, 0, GIEL | INT0, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Interrupts, Enables, ::testing::ValuesIn(enable_cases));
+
+TEST(Interrupts, EntryPushesTheNextAddressAndClearsGie)
+{
+    vectored v;
+    v.p.set(SFR_INTCON, GIE | INT0);             // MOVWF at MAIN + 2
+    v.p.movff(SFR_INTCON, 0x25).sleep();         // MAIN + 4
+    v.high().movff(SFR_TOSL, 0x22).movff(SFR_STKPTR, 0x23).movff(SFR_INTCON, 0x24);
+    v.p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 0);
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP);
+    EXPECT_EQ(s->data[0x22], MAIN + 4);
+    EXPECT_EQ(s->data[0x23], 1);
+    EXPECT_EQ(s->data[0x24], INT0) << "GIE cleared inside";
+    EXPECT_EQ(s->data[0x25], GIE | INTCON_INT0IE) << "RETFIE sets GIE";
+}
+
+TEST(Interrupts, EntryCostsTwoCycles)
+{
+    program p;
+    p.set(SFR_INTCON, GIE | INT0).sleep();
+    p.pad_to(HIGH_PRIORITY_VECTOR);
+    p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 0);
+    auto s = run(p);
+    ASSERT_EQ(s->stop, SIM_SLEEP);
+    // MOVLW 1, MOVWF 1, entry 2, BCF 1, RETFIE 2, SLEEP 1.
+    EXPECT_EQ(s->cycles, 8u);
+    EXPECT_EQ(s->instructions, 5u);
+    EXPECT_EQ(s->interrupts, 1u);
+}
+
+TEST(Interrupts, HighPriorityInterruptsALowPriorityRoutine)
+{
+    vectored v;
+    v.p.set(SFR_RCON, RCON_IPEN).set(SFR_INTCON, GIEH | GIEL | RB | INTCON_INT0IE);
+    v.p.movff(SFR_INTCON, 0x25).sleep();
+    v.high().movff(SFR_STKPTR, 0x22).movff(SFR_INTCON, 0x23);
+    v.p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 1);
+    v.low().movff(SFR_INTCON, 0x21);
+    v.p.op(IT_BSF, INTCON_F, INT0IF_BIT, ACCESS); // taken at once
+    v.p.movff(SFR_INTCON, 0x24);
+    v.p.op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, 0);
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP);
+    EXPECT_EQ(s->data[0x21], GIEH | RB | INTCON_INT0IE) << "low entry clears GIEL only";
+    EXPECT_EQ(s->data[0x22], 2) << "nested";
+    EXPECT_EQ(s->data[0x23], RB | INT0) << "high entry clears GIEH";
+    EXPECT_EQ(s->data[0x24], GIEH | RB | INTCON_INT0IE) << "the high RETFIE sets GIEH only";
+    EXPECT_EQ(s->data[0x25], GIEH | GIEL | INTCON_RBIE | INTCON_INT0IE) << "the low RETFIE sets GIEL";
+    EXPECT_EQ(s->interrupts, 2u);
+}
+
+TEST(Interrupts, LowPriorityWaitsForTheHighPriorityRoutine)
+{
+    vectored v;
+    v.p.set(SFR_RCON, RCON_IPEN).set(SFR_INTCON, GIEH | GIEL | INTCON_RBIE | INT0);
+    v.p.op(IT_NOP).sleep(); // MOVWF INTCON at MAIN + 6: both return to MAIN + 8
+    v.high().op(IT_BSF, INTCON_F, RBIF_BIT, ACCESS).op(IT_NOP).movff(SFR_STKPTR, 0x22);
+    v.p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 1);
+    v.low().movff(SFR_TOSL, 0x23).movff(SFR_STKPTR, 0x24);
+    v.p.op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, 0);
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP);
+    EXPECT_EQ(s->data[0x22], 1) << "not nested";
+    EXPECT_EQ(s->data[0x23], MAIN + 8) << "taken as soon as the high routine returns";
+    EXPECT_EQ(s->data[0x24], 1);
+    EXPECT_EQ(s->interrupts, 2u);
+}
+
+struct shadow_entry_case {
+    const char *name;
+    bool priorities; // with RCON_IPEN the request below is a low-priority one
+    unsigned retfie_fast;
+    uint8_t w, status, bsr;
+};
+
+class ShadowEntry : public ::testing::TestWithParam<shadow_entry_case> {};
+
+// The interrupted code holds 0x11, C|N and bank 3; the routine leaves 0x99,
+// Z and bank 5 unless the return restores the shadows.
+TEST_P(ShadowEntry, HighPriorityEntryFillsTheShadows)
+{
+    const shadow_entry_case &c = GetParam();
+    vectored v;
+    v.p.set(SFR_RCON, c.priorities ? RCON_IPEN : 0).set(SFR_INTCON, GIEH | GIEL | INTCON_RBIE);
+    v.p.op(IT_MOVLB, 0x03).set(SFR_STATUS, C | N).op(IT_MOVLW, 0x11);
+    v.p.op(IT_BSF, INTCON_F, RBIF_BIT, ACCESS);
+    v.p.movff(SFR_WREG, 0x20).movff(SFR_STATUS, 0x21).movff(SFR_BSR, 0x22).sleep();
+    for (program *routine : {&v.high(), &v.low()}) {
+        routine->op(IT_MOVLB, 0x05).set(SFR_STATUS, Z).op(IT_MOVLW, 0x99);
+        routine->op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, c.retfie_fast);
+    }
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP) << c.name;
+    EXPECT_EQ(s->data[0x20], c.w) << c.name;
+    EXPECT_EQ(s->data[0x21], c.status) << c.name;
+    EXPECT_EQ(s->data[0x22], c.bsr) << c.name;
+}
+
+const shadow_entry_case shadow_entry_cases[] = {
+    {"high, RETFIE 1", false, 1, 0x11, C | N, 0x03},
+    {"high, RETFIE 0", false, 0, 0x99, Z, 0x05},
+    {"low, RETFIE 1 restores the power-on shadows", true, 1, 0x00, 0x00, 0x00},
+    {"low, RETFIE 0", true, 0, 0x99, Z, 0x05},
+};
+INSTANTIATE_TEST_SUITE_P(Interrupts, ShadowEntry, ::testing::ValuesIn(shadow_entry_cases));
+
+TEST(Interrupts, LowPriorityEntryKeepsTheShadowsOfAFastCall)
+{
+    vectored v;
+    v.p.set(SFR_RCON, RCON_IPEN).set(SFR_INTCON, GIEH | GIEL | INTCON_RBIE);
+    v.p.op(IT_MOVLB, 0x03).op(IT_MOVLW, 0x11).call(0x80, 1);
+    v.p.movff(SFR_WREG, 0x20).movff(SFR_BSR, 0x21).sleep();
+    v.p.pad_to(0x80);
+    v.p.op(IT_MOVLB, 0x04).op(IT_MOVLW, 0x44).op(IT_BSF, INTCON_F, RBIF_BIT, ACCESS);
+    v.p.op(IT_RETURN, 1);
+    v.low().op(IT_MOVLB, 0x05).op(IT_MOVLW, 0x99);
+    v.p.op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, 0);
+    auto s = run(v.p);
+    ASSERT_EQ(s->stop, SIM_SLEEP);
+    EXPECT_EQ(s->interrupts, 1u);
+    EXPECT_EQ(s->data[0x20], 0x11);
+    EXPECT_EQ(s->data[0x21], 0x03);
+}
+
+TEST(Interrupts, TimerOverflowEveryTwoHundredFiftySixCycles)
+{
+    // The timer counts the routine's cycles and the entries too, so the
+    // overflows keep their period whatever the routine costs, and each entry
+    // finds the same count.
+    vectored v;
+    v.p.lfsr(0, 0x30).set(SFR_INTCON, GIE | INTCON_TMR0IE).set(SFR_T0CON, TMR0_8BIT);
+    v.p.op(IT_BRA, 0x7FF);
+    v.high().movff(SFR_TMR0L, SFR_POSTINC0).op(IT_NOP);
+    v.p.op(IT_BCF, INTCON_F, TMR0IF_BIT, ACCESS).op(IT_RETFIE, 1);
+    auto s = load(v.p);
+    // TMR0L counts from 0 after cycle 8 and overflows at 264, at the end of
+    // a BRA; the entry and the vector's GOTO take it to 268 and TMR0L to 4.
+    EXPECT_EQ(sim_run(s.get(), 268 + 256 * 3 + 100), SIM_CYCLE_LIMIT);
+    EXPECT_EQ(s->interrupts, 4u);
+    for (unsigned i = 0; i < 4; i++)
+        EXPECT_EQ(s->data[0x30 + i], 4) << i;
+    EXPECT_EQ(s->data[0x34], 0);
+}
+
+TEST(Interrupts, RequestsArriveAtTheirCycle)
+{
+    // From MAIN + 4 on, the instruction at address a starts at cycle
+    // 4 + (a - MAIN - 4) / 2: the GOTO and the two enabling words take 4.
+    // The enables are ORed in, keeping a flag raised at cycle 0.
+    vectored v;
+    v.p.op(IT_MOVLW, GIE | INTCON_INT0IE | INTCON_RBIE).op(IT_IORWF, INTCON_F, TO_F, ACCESS);
+    v.p.pad_to(HIGH_ROUTINE - 2);
+    v.p.sleep();
+    v.high().movff(SFR_TOSL, 0x20).movff(SFR_TOSH, 0x21).movff(SFR_INTCON, 0x22).sleep();
+    struct request_case {
+        uint64_t cycle;
+        sim_irq_line line;
+        uint16_t return_address;
+        uint8_t flag;
+    };
+    const request_case cases[] = {
+        {0, SIM_IRQ_HIGH, MAIN + 4, INTCON_INT0IF},
+        {50, SIM_IRQ_HIGH, MAIN + 4 + 2 * 46, INTCON_INT0IF},
+        {51, SIM_IRQ_LOW, MAIN + 4 + 2 * 47, INTCON_RBIF},
+    };
+    for (const request_case &c : cases) {
+        auto s = load(v.p);
+        sim_request_interrupt(s.get(), c.cycle, c.line);
+        ASSERT_EQ(sim_run(s.get(), 100000), SIM_SLEEP) << c.cycle;
+        EXPECT_EQ(s->data[0x20] | s->data[0x21] << 8, c.return_address) << c.cycle;
+        EXPECT_EQ(s->data[0x22] & INTCON_FLAGS, c.flag) << c.cycle;
+    }
+}
+
+TEST(Interrupts, RequestsWaitForTheirEnable)
+{
+    vectored v;
+    for (int i = 0; i < 10; i++)
+        v.p.op(IT_NOP);
+    v.p.movff(SFR_INTCON, 0x22);
+    v.p.set(SFR_INTCON, GIE | INTCON_INT0IE | INTCON_RBIE | INTCON_RBIF | INTCON_INT0IF);
+    v.p.op(IT_NOP).sleep();
+    note_vector(v.high(), HIGH_PRIORITY_VECTOR, 1);
+    auto s = load(v.p);
+    sim_request_interrupt(s.get(), 5, SIM_IRQ_LOW);
+    sim_request_interrupt(s.get(), 3, SIM_IRQ_HIGH);
+    sim_request_interrupt(s.get(), 3, SIM_IRQ_HIGH);
+    ASSERT_EQ(sim_run(s.get(), 1000), SIM_SLEEP);
+    EXPECT_EQ(s->data[0x22], INTCON_INT0IF | INTCON_RBIF) << "raised, not taken";
+    EXPECT_EQ(s->data[0x21], 1) << "one entry serves the flags raised while disabled";
+}
+
+TEST(Interrupts, EntryWithAFullStackStops)
+{
+    vectored v;
+    v.p.set(SFR_STKPTR, RETURN_STACK_DEPTH).set(SFR_INTCON, GIE | INT0).sleep();
+    auto s = run(v.p);
+    EXPECT_EQ(s->stop, SIM_STACK_OVERFLOW);
+    EXPECT_EQ(s->stop_pc, MAIN + 8);
+    EXPECT_EQ(s->interrupts, 0u);
+}
+
 } // namespace

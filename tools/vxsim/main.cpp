@@ -34,8 +34,11 @@ const char USAGE[] =
     "  --dump SYMBOL:SIZE     print SIZE bytes (1 to 4096) from SYMBOL at the end,\n"
     "                         one line of hexadecimal bytes in address order\n"
     "  --cycles N             stop after N cycles (default 1000000000)\n"
+    "  --irq CYCLE[:high|low] raise an interrupt request at CYCLE: high (the\n"
+    "                         default) sets INT0IF, low sets RBIF; repeatable\n"
     "  --trace                print one line per executed instruction\n"
-    "  --stats                print the cycle and instruction counts at the end\n"
+    "  --stats                print the cycle, instruction and interrupt counts\n"
+    "                         at the end\n"
     "  -h, --help             print this help\n"
     "\n"
     "Exit status: 0 after SLEEP or HALT, 1 for bad usage or input, 2 when the\n"
@@ -59,6 +62,7 @@ struct sim_options {
     bool trace = false;
     bool stats = false;
     std::vector<print_request> prints;
+    std::vector<sim_irq> irqs;
 };
 
 bool s_parse_number(const char *text, uint64_t *value)
@@ -92,6 +96,24 @@ bool s_parse_print(const char *text, print_request *request)
     }
     request->name = spec;
     return !spec.empty();
+}
+
+bool s_parse_irq(const char *text, sim_irq *irq)
+{
+    if (!text)
+        return false;
+    std::string spec = text;
+    irq->line = SIM_IRQ_HIGH;
+    size_t colon = spec.find(':');
+    if (colon != std::string::npos) {
+        std::string line = spec.substr(colon + 1);
+        if (line == "low")
+            irq->line = SIM_IRQ_LOW;
+        else if (line != "high")
+            return false;
+        spec.resize(colon);
+    }
+    return s_parse_number(spec.c_str(), &irq->cycle);
 }
 
 // Returns -1 to go on, otherwise the exit status.
@@ -139,6 +161,12 @@ int s_parse(int argc, char **argv, sim_options *options)
             if (!s_parse_number(value, &options->cycle_limit))
                 return cli_usage_error("vxsim", std::string("--cycles needs a number, not '") +
                                      (value ? value : "") + "'");
+        } else if (cli_option_value(argc, argv, &i, "--irq", &value)) {
+            sim_irq irq;
+            if (!s_parse_irq(value, &irq))
+                return cli_usage_error("vxsim", std::string("--irq needs CYCLE[:high|low], not '") +
+                                     (value ? value : "") + "'");
+            options->irqs.push_back(irq);
         } else if (arg[0] == '-' && arg[1] != '\0') {
             return cli_usage_error("vxsim", std::string("unknown option '") + arg + "'");
         } else if (options->program_file) {
@@ -246,6 +274,8 @@ int main(int argc, char **argv)
     }
     if (!s_resolve_prints(&options, map, *s))
         return 1;
+    for (const sim_irq &irq : options.irqs)
+        sim_request_interrupt(s.get(), irq.cycle, irq.line);
 
     sim_stop_reason stop = options.trace ? sim_run_traced(s.get(), options.cycle_limit, stdout)
                                          : sim_run(s.get(), options.cycle_limit);
@@ -261,7 +291,7 @@ int main(int argc, char **argv)
     }
     s_print_values(options, *s);
     if (options.stats)
-        std::printf("cycles: %" PRIu64 "\ninstructions: %" PRIu64 "\n", s->cycles,
-                    s->instructions);
+        std::printf("cycles: %" PRIu64 "\ninstructions: %" PRIu64 "\ninterrupts: %" PRIu64 "\n",
+                    s->cycles, s->instructions, s->interrupts);
     return status;
 }

@@ -1,12 +1,12 @@
 #include <cstring>
 
 #include "target/instset.h"
+#include "tools/vxsim/sim_interrupt.h"
 #include "tools/vxsim/sim_memory.h"
 
 namespace {
 
 constexpr uint8_t ALL_FLAGS = STATUS_C | STATUS_DC | STATUS_Z | STATUS_OV | STATUS_N;
-constexpr uint8_t INTCON_GIE = 0x80;
 
 inline void s_flags(sim_state &s, uint8_t mask, uint8_t values)
 {
@@ -155,8 +155,18 @@ void s_trace(sim_state &s, FILE *trace, uint32_t address)
                  s.data[SFR_WREG], s.data[SFR_STATUS]);
 }
 
+void s_trace_interrupt(const sim_state &s, FILE *trace)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "interrupt, returns to 0x%06X", unsigned(s.stack[s.sp]));
+    std::fprintf(trace, "%06X  %-34s WREG=%02X STATUS=%02X\n", unsigned(s.pc), text,
+                 s.data[SFR_WREG], s.data[SFR_STATUS]);
+}
+
+// Runs instructions until one stops the program or the cycles reach
+// `next_event`; returns SIM_RUNNING in the second case.
 template <bool TRACE>
-sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
+sim_stop_reason s_run_to_event(sim_state &s, FILE *trace)
 {
     uint8_t *const d = s.data;
     const uint32_t program_size = uint32_t(s.program.size());
@@ -164,11 +174,8 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
     sim_stop_reason stop = SIM_RUNNING;
     uint32_t pc = 0;
     while (stop == SIM_RUNNING) {
-        if (s.cycles >= cycle_limit) {
-            s.stop = SIM_CYCLE_LIMIT;
-            s.stop_pc = s.pc;
-            return s.stop;
-        }
+        if (s.cycles >= s.next_event)
+            return SIM_RUNNING;
         pc = s.pc;
         if (pc >= program_size) {
             stop = SIM_PC_OUT_OF_RANGE;
@@ -192,10 +199,11 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
             break;
         case IT_RESET:
             {
-                uint64_t cycles = s.cycles, instructions = s.instructions;
+                uint64_t cycles = s.cycles, instructions = s.instructions, interrupts = s.interrupts;
                 sim_reset(&s);
                 s.cycles = cycles;
                 s.instructions = instructions;
+                s.interrupts = interrupts;
             }
             break;
 
@@ -471,7 +479,7 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
             else if (op.arg)
                 s_restore_shadows(s);
             if (op.type == IT_RETFIE)
-                d[SFR_INTCON] |= INTCON_GIE;
+                sim_retfie_reenable(s);
             s.pc = address & ~1u;
             s.cycles++;
             break;
@@ -526,6 +534,28 @@ sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
     s.stop = stop;
     s.stop_pc = pc;
     return stop;
+}
+
+template <bool TRACE>
+sim_stop_reason s_run(sim_state &s, uint64_t cycle_limit, FILE *trace)
+{
+    s.cycle_limit = cycle_limit;
+    for (;;) {
+        sim_boundary boundary = sim_boundary_events(s);
+        if (boundary == SIM_BOUNDARY_LIMIT || boundary == SIM_BOUNDARY_OVERFLOW) {
+            // Stopped before the instruction at the program counter.
+            s.stop = boundary == SIM_BOUNDARY_LIMIT ? SIM_CYCLE_LIMIT : SIM_STACK_OVERFLOW;
+            s.stop_pc = s.pc;
+            return s.stop;
+        }
+        if constexpr (TRACE) {
+            if (boundary == SIM_BOUNDARY_INTERRUPT)
+                s_trace_interrupt(s, trace);
+        }
+        sim_stop_reason stop = s_run_to_event<TRACE>(s, trace);
+        if (stop != SIM_RUNNING)
+            return stop;
+    }
 }
 
 } // namespace

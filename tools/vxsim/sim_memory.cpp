@@ -1,5 +1,7 @@
 #include "tools/vxsim/sim_memory.h"
 
+#include "tools/vxsim/sim_interrupt.h"
+
 uint16_t sim_resolve_indirect(sim_state &s, uint16_t address)
 {
     unsigned n = address >= SFR_FSR0L ? 0 : address >= SFR_FSR1L ? 1 : 2;
@@ -67,6 +69,25 @@ void sim_write_special(sim_state &s, uint16_t address, uint8_t value)
         break;
     case SFR_TBLPTRU:
         s.data[address] = value & 0x3F;
+        break;
+    case SFR_RCON:
+    case SFR_INTCON2:
+    case SFR_INTCON:
+        s.data[address] = value;
+        sim_rearm(s);
+        break;
+    case SFR_T0CON:
+        sim_timer_catch_up(s);
+        s.data[address] = value;
+        sim_rearm(s);
+        break;
+    case SFR_TMR0L:
+    case SFR_TMR0H:
+        // The timer was brought up to the start of this instruction, whose
+        // own cycles it skips, so that it counts on from the value written.
+        s.data[address] = value;
+        s.timer_counted = s.cycles;
+        s.prescaler = 0;
         break;
     case SFR_PCL:
         // A computed jump: the latches supply the upper bits and the jump

@@ -1,6 +1,7 @@
 // Data-memory access with the behaviour of the special-function registers:
 // indirect access through the three pointers, the program-counter latches,
-// the return-stack window and the registers narrower than a byte.
+// the return-stack window, the interrupt and timer registers and the
+// registers narrower than a byte.
 #pragma once
 #include "tools/vxsim/sim_state.h"
 
@@ -49,10 +50,15 @@ inline uint8_t sim_read(sim_state &s, uint16_t address)
     return s.data[address];
 }
 
-// Registers from FSR2L upward have side effects or narrow widths on write.
+// Registers from RCON upward have side effects or narrow widths on write.
+constexpr uint16_t FIRST_SPECIAL_WRITE = SFR_RCON;
+static_assert(SFR_INTCON2 > FIRST_SPECIAL_WRITE && SFR_T0CON > FIRST_SPECIAL_WRITE &&
+              SFR_FSR2L > FIRST_SPECIAL_WRITE && SFR_TMR0L > FIRST_SPECIAL_WRITE &&
+              SFR_INTCON > FIRST_SPECIAL_WRITE);
+
 inline void sim_write(sim_state &s, uint16_t address, uint8_t value)
 {
-    if (address >= SFR_FSR2L)
+    if (address >= FIRST_SPECIAL_WRITE)
         sim_write_special(s, address, value);
     else
         s.data[address] = value;

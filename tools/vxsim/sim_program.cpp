@@ -100,6 +100,9 @@ void sim_init(sim_state *s, uint32_t program_bytes)
     s->program.assign((program_bytes + 1) & ~1u, 0xFF);
     s->ops.assign(s->program.size() / 2 + 2, sim_op{SIM_OP_INVALID, 1, 0, 0, 0, 0, 0});
     sim_decode_all(s);
+    s->irqs.clear();
+    s->irq_next = 0;
+    s->irq_due = SIM_NEVER;
     sim_reset(s);
 }
 
@@ -114,6 +117,10 @@ void sim_reset(sim_state *s)
     s->shadow_wreg = s->shadow_status = s->shadow_bsr = 0;
     s->cycles = 0;
     s->instructions = 0;
+    s->interrupts = 0;
+    s->next_event = 0;
+    s->timer_counted = 0;
+    s->prescaler = 0;
     s->stop = SIM_RUNNING;
     s->stop_pc = 0;
 }

@@ -10,6 +10,13 @@
 
 constexpr unsigned RETURN_STACK_DEPTH = 31;
 
+constexpr uint32_t HIGH_PRIORITY_VECTOR = 0x0008;
+constexpr uint32_t LOW_PRIORITY_VECTOR = 0x0018;
+// Taking an interrupt costs as many cycles as a CALL.
+constexpr unsigned INTERRUPT_CYCLES = 2;
+
+constexpr uint64_t SIM_NEVER = UINT64_MAX;
+
 // Every data access that the hardware turns into nothing (an indirect access
 // whose pointer names an indirect-access register) lands on this extra cell.
 constexpr uint16_t VOID_CELL = DATA_MEMORY_SIZE;
@@ -33,6 +40,19 @@ struct sim_op {
     uint8_t banked;
     uint16_t addr;
     uint32_t value;
+};
+
+// The two interrupt request lines that the outside world can raise: the
+// high one sets INT0IF, always a high-priority request; the low one sets
+// RBIF, a low-priority request unless the program sets INTCON2_RBIP.
+enum sim_irq_line : uint8_t {
+    SIM_IRQ_HIGH,
+    SIM_IRQ_LOW,
+};
+
+struct sim_irq {
+    uint64_t cycle;
+    sim_irq_line line;
 };
 
 enum sim_stop_reason {
@@ -59,6 +79,17 @@ struct sim_state {
     uint8_t shadow_wreg, shadow_status, shadow_bsr;
     uint64_t cycles;
     uint64_t instructions;
+    uint64_t interrupts;
+    std::vector<sim_irq> irqs; // by cycle; those before `irq_next` are raised
+    size_t irq_next;
+    uint64_t irq_due; // the cycle of irqs[irq_next], or SIM_NEVER
+    // The run loop looks after interrupts, the timer and its own cycle limit
+    // only at the boundary where `cycles` reaches `next_event`; writes to
+    // the interrupt and timer registers set it to 0 to be seen at once.
+    uint64_t cycle_limit;
+    uint64_t next_event;
+    uint64_t timer_counted; // TMR0 has counted the cycles up to this one
+    uint32_t prescaler;     // cycles counted towards the timer's next step
     sim_stop_reason stop;
     uint32_t stop_pc;
 };
@@ -83,7 +114,13 @@ void sim_decode_all(sim_state *s);
 // Returns false when the bytes do not fit the program memory.
 bool sim_store_program(sim_state *s, uint32_t address, const uint8_t *bytes, uint32_t count);
 
-// Runs until a stop; the reason is also left in `s->stop`.
+// Raises `line` at the first instruction boundary at or after `cycle`.
+// Requests survive sim_reset, as they come from outside the device.
+void sim_request_interrupt(sim_state *s, uint64_t cycle, sim_irq_line line);
+
+// Runs until a stop; the reason is also left in `s->stop`.  Between two
+// instructions it raises the requests that are due and takes an enabled
+// interrupt; after each instruction the timer counts its cycles.
 sim_stop_reason sim_run(sim_state *s, uint64_t cycle_limit);
 
 // The same, writing one line per executed instruction to `trace`.
