@@ -8,6 +8,8 @@ constexpr int BURG_NOT_APPLICABLE = 10000;
 
 // An I_cop node that adds a constant: 0, else not applicable.
 int r_add_cost(const pcodell *p);
+// A constant of one byte: a wider one is not a byte value.
+int r_byte_constant_cost(const pcodell *p);
 int r_shift8_cost(const pcodell *p);
 int r_shift_cost(const pcodell *p);
 // A byte in WREG shifted by a constant, zeros coming in.

@@ -283,6 +283,8 @@ bool is_pre_step(uint32_t opcode)
 
 int r_add_cost(const pcodell *p) { return p->cop == B_ADD ? 0 : BURG_NOT_APPLICABLE; }
 
+int r_byte_constant_cost(const pcodell *p) { return value_bytes(p) == 1 ? 1 : BURG_NOT_APPLICABLE; }
+
 int r_shift8_cost(const pcodell *p)
 {
     int32_t n = shift_count(p);
