@@ -5,10 +5,12 @@ target and whose result bytes must agree.
 
     randgen.py SEED [--size small|medium|large] [--no-wide-muldiv] [-o FILE]
 
-A program mixes 8-, 16-, 24- and 32-bit values of both signednesses in
-expressions, assignments, compound assignments, conditions, loops, switches
-and calls of small functions, and leaves what it computes in out[] through
-put8, put16 and put32.
+A program mixes 8-, 16-, 24- and 32-bit values of both signednesses, in
+variables and small arrays, in expressions, assignments, compound
+assignments, conditions, loops, switches and calls of small functions, and
+leaves what it computes in out[] through put8, put16 and put32 (the last
+defined in the program itself, so that e2e.h and the code size of every
+other end-to-end program stay as they are).
 
 The programs are free of undefined behaviour on both sides and of any
 result that would depend on the width of int. Every expression is checked,
@@ -43,14 +45,13 @@ CHAR_RANK, SHORT_RANK, INT_RANK, SHORT_LONG_RANK, LONG_RANK = 1, 2, 3, 4, 5
 
 
 class Side:
-    def __init__(self, name, int_width):
-        self.name = name
+    def __init__(self, int_width):
         self.int = CType(int_width, True, INT_RANK)
         self.uint = CType(int_width, False, INT_RANK)
 
 
-TARGET = Side("target", 16)
-HOST = Side("host", 32)
+TARGET = Side(16)
+HOST = Side(32)
 
 Typedef = namedtuple("Typedef", "name width signed target host")
 
@@ -134,6 +135,7 @@ class Val:
         self.exact, self.lo, self.hi, self.k = exact, lo, hi, k
 
     def modulus(self):
+        """The bits the sides agree on: all of an exact value."""
         return 1 << 62 if self.exact else self.k
 
 
@@ -202,15 +204,11 @@ class Node:
     """An expression: its text, its C type on each side, what the sides agree
     on, and a guess at the bytes of temporaries the target spends on it."""
 
-    __slots__ = ("text", "t", "h", "val", "nonzero", "atomic", "cost")
+    __slots__ = ("text", "t", "h", "val", "nonzero", "cost")
 
-    def __init__(self, text, t, h, val, nonzero=False, atomic=False, kids=()):
-        self.text, self.t, self.h, self.val = text, t, h, val
-        self.nonzero, self.atomic = nonzero, atomic
+    def __init__(self, text, t, h, val, nonzero=False, kids=()):
+        self.text, self.t, self.h, self.val, self.nonzero = text, t, h, val, nonzero
         self.cost = sum(k.cost for k in kids) + (t.width // 8 if kids else 0)
-
-    def operand(self):
-        return self.text
 
     def bare(self):
         """The text without its outer parentheses, for a statement."""
@@ -234,8 +232,8 @@ def literal_types(value, form):
         host = HOST.int if value <= 0x7FFFFFFF else None
     elif form == "hex":
         target = None
-        for c in (TARGET.int, TARGET.uint, CType(24, True, SHORT_LONG_RANK), CType(24, False, SHORT_LONG_RANK),
-                  CType(32, True, LONG_RANK), CType(32, False, LONG_RANK)):
+        for c in (TARGET.int, TARGET.uint, CType(24, True, SHORT_LONG_RANK),
+                  CType(24, False, SHORT_LONG_RANK), CType(32, True, LONG_RANK), CType(32, False, LONG_RANK)):
             if fits(value, value, c):
                 target = c
                 break
@@ -257,7 +255,7 @@ def literal(value, form="dec"):
     if types is None:
         raise Reject("literal")
     return Node(LITERAL_TEXT[form].format(value), types[0], types[1], exact(value, value),
-                nonzero=value != 0, atomic=True)
+                nonzero=value != 0)
 
 
 def make_literal(value, rng):
@@ -294,7 +292,7 @@ def bitwise_interval(op, a, b):
 
 def binary(op, left, right, wide_muldiv=True):
     """left op right under both sides' rules, or Reject."""
-    text = f"({left.operand()} {op} {right.operand()})"
+    text = f"({left.text} {op} {right.text})"
     if op in ("<<", ">>"):
         return shift(op, left, right)
     pt, ph = usual(left.t, right.t, TARGET), usual(left.h, right.h, HOST)
@@ -312,16 +310,18 @@ def binary(op, left, right, wide_muldiv=True):
             return Node(text, pt, ph, result_of(lo, hi, pt, ph), kids=(left, right))
         if pt.signed or ph.signed:
             raise Reject("signed arithmetic on a value known only modulo 2^k")
-        return Node(text, pt, ph, modulo(min(lv.modulus(), rv.modulus(), pt.width, ph.width)), kids=(left, right))
+        k = min(lv.modulus(), rv.modulus(), pt.width, ph.width)
+        return Node(text, pt, ph, modulo(k), kids=(left, right))
     if op in ("&", "|", "^"):
+        nonzero = op == "|" and (left.nonzero or right.nonzero)
         if lv.exact and rv.exact:
             lo, hi = bitwise_interval(op, lv, rv)
-            return Node(text, pt, ph, exact(lo, hi), nonzero=op == "|" and (left.nonzero or right.nonzero), kids=(left, right))
+            return Node(text, pt, ph, exact(lo, hi), nonzero=nonzero, kids=(left, right))
         k = min(lv.modulus(), rv.modulus(), pt.width, ph.width)
         for mask in (lv, rv):
             if op == "&" and mask.exact and mask.lo >= 0 and mask.hi < (1 << k):
                 return Node(text, pt, ph, exact(0, mask.hi), kids=(left, right))
-        return Node(text, pt, ph, modulo(k), nonzero=op == "|" and (left.nonzero or right.nonzero), kids=(left, right))
+        return Node(text, pt, ph, modulo(k), nonzero=nonzero, kids=(left, right))
     if op in ("/", "%"):
         if not (lv.exact and rv.exact):
             raise Reject("quotient of a value known only modulo 2^k")
@@ -357,7 +357,7 @@ def shift(op, left, count):
     pt, ph = promote(left.t, TARGET), promote(left.h, HOST)
     if not (count.val.exact and count.val.lo == count.val.hi and 0 <= c < min(pt.width, ph.width)):
         raise Reject("shift count")
-    text = f"({left.operand()} {op} {count.operand()})"
+    text = f"({left.text} {op} {count.text})"
     v = left.val
     signed = pt.signed or ph.signed
     if op == "<<":
@@ -379,7 +379,7 @@ def unary(op, x):
     pt, ph = promote(x.t, TARGET), promote(x.h, HOST)
     v = x.val
     # "- -5" must not become the decrement token.
-    text = f"{op}({x.text})" if x.text.startswith("-") else f"{op}{x.operand()}"
+    text = f"{op}({x.text})" if x.text.startswith("-") else f"{op}{x.text}"
     if op == "!":
         if not v.exact:
             raise Reject("truth of a value known only modulo 2^k")
@@ -399,14 +399,15 @@ def cast(typedef, x):
     if typedef.width == 24:
         text = f"{'S' if typedef.signed else 'U'}24({x.bare()})"
     else:
-        text = f"({typedef.name}){x.operand()}"
+        text = f"({typedef.name}){x.text}"
     c = CType(typedef.width, typedef.signed, 0)
     return Node(text, typedef.target, typedef.host, convert(x.val, c, c), kids=(x,))
 
 
 def cast_unsigned(x):
     """(unsigned)x: 16 bits on the target, 32 on the host."""
-    return Node(f"(unsigned){x.operand()}", TARGET.uint, HOST.uint, convert(x.val, TARGET.uint, HOST.uint), kids=(x,))
+    return Node(f"(unsigned){x.text}", TARGET.uint, HOST.uint, convert(x.val, TARGET.uint, HOST.uint),
+                kids=(x,))
 
 
 def host_reduce(typedef, x):
@@ -423,7 +424,7 @@ def conditional(cond, a, b):
         raise Reject("truth of a value known only modulo 2^k")
     pt, ph = usual(a.t, b.t, TARGET), usual(a.h, b.h, HOST)
     av, bv = convert(a.val, pt, ph), convert(b.val, pt, ph)
-    text = f"({cond.operand()} ? {a.operand()} : {b.operand()})"
+    text = f"({cond.text} ? {a.text} : {b.text})"
     if av.exact and bv.exact:
         return Node(text, pt, ph, exact(min(av.lo, bv.lo), max(av.hi, bv.hi)),
                     nonzero=a.nonzero and b.nonzero, kids=(cond, a, b))
@@ -442,7 +443,8 @@ def clamp(node, low, high):
             for x in (a, b):
                 if not (x.val.exact and fits(x.val.lo, x.val.hi, c)):
                     raise Reject("clamp")
-    outer.val = exact(max(low.val.lo, min(node.val.lo, high.val.lo)), min(high.val.hi, max(node.val.hi, low.val.hi)))
+    outer.val = exact(max(low.val.lo, min(node.val.lo, high.val.lo)),
+                      min(high.val.hi, max(node.val.hi, low.val.hi)))
     return outer
 
 
@@ -453,12 +455,16 @@ def assigned(typedef, val):
 
 
 class Var:
-    def __init__(self, name, typedef, lo, hi, kind):
+    """A variable, or an array when length is set, whose values keep to
+    [lo, hi]."""
+
+    def __init__(self, name, typedef, lo, hi, kind, length=None):
         self.name, self.type, self.lo, self.hi, self.kind = name, typedef, lo, hi, kind
+        self.length = length
 
     def node(self):
         return Node(self.name, self.type.target, self.type.host, exact(self.lo, self.hi),
-                    nonzero=self.lo > 0 or self.hi < 0, atomic=True)
+                    nonzero=self.lo > 0 or self.hi < 0)
 
 
 class Function:
@@ -543,28 +549,47 @@ class Generator:
         r = self.rng.random()
         variables = scope.readable()
         if variables and r < 0.6:
-            return self.rng.choice(variables).node()
+            return self.access(self.rng.choice(variables), scope)
         pure = [f for f in scope.callable if f.pure]
         if pure and r < 0.7 and scope.call_depth > 0:
             return self.call(self.rng.choice(pure), scope)
         return self.constant(self.pick_type())
 
+    def access(self, var, scope, store=False):
+        """var, or one of its elements at an index within bounds, as an
+        expression that can also be stored into. The index of a store is a
+        constant or a loop counter: the target needs temporaries for the
+        address, and those of a computed one come on top of the value's."""
+        if var.length is None:
+            return var.node()
+        r = self.rng.random()
+        counters = [c for c in scope.active if c.hi < var.length]
+        index = literal(self.rng.randrange(var.length))
+        if counters and r < 0.3:
+            index = self.rng.choice(counters).node()
+        elif r > 0.6 and not store:
+            computed = binary("&", self.make_exact(self.expr(scope, self.depth - 2)), literal(var.length - 1))
+            if computed.cost <= TEMPORARY_BUDGET // 4:
+                index = computed
+        return Node(f"{var.name}[{index.bare()}]", var.type.target, var.type.host, exact(var.lo, var.hi),
+                    kids=(index,))
+
     def call(self, function, scope):
         inner = scope.nested_call()
-        args = [self.fitted(p.type, p.lo, p.hi, inner, max(0, self.depth - 2)) for p in function.params]
-        while sum(a.cost for a in args) > TEMPORARY_BUDGET:
+        params = function.params
+        args = [self.fitted(p.type, p.lo, p.hi, inner, max(0, self.depth - 2)) for p in params]
+        # Arguments are evaluated into temporaries before the call.
+        while sum(a.cost + p.type.width // 8 for a, p in zip(args, params)) > TEMPORARY_BUDGET:
             index = max(range(len(args)), key=lambda i: args[i].cost)
-            param = function.params[index]
-            args[index] = self.random_literal(param.lo, param.hi)
+            args[index] = self.random_literal(params[index].lo, params[index].hi)
         text = f"{function.name}({', '.join(a.text for a in args)})"
         result = function.result
         if result is None:
-            node = Node(text, None, None, exact(0, 0), atomic=True)
+            node = Node(text, None, None, exact(0, 0))
         else:
             node = Node(text, result.type.target, result.type.host, exact(result.lo, result.hi),
-                        nonzero=result.lo > 0 or result.hi < 0, atomic=True)
-        # Arguments are evaluated into temporaries before the call.
-        node.cost = sum(a.cost + p.type.width // 8 for a, p in zip(args, function.params))
+                        nonzero=result.lo > 0 or result.hi < 0)
+        node.cost = sum(a.cost + p.type.width // 8 for a, p in zip(args, params))
         if result is not None:
             node.cost += result.type.width // 8
         return node
@@ -753,14 +778,14 @@ class Generator:
 
     def random_literal(self, lo, hi):
         value = self.rng.randint(lo, hi)
-        return Node(self.literal_for(value), None, None, exact(value, value), atomic=True)
+        return Node(self.literal_for(value), None, None, exact(value, value))
 
     def stored(self, typedef, node, lo, hi):
         """node with the text of store_text, or None."""
         text = self.store_text(typedef, node, lo, hi)
         if text is None:
             return None
-        result = Node(text, node.t, node.h, node.val, atomic=True)
+        result = Node(text, node.t, node.h, node.val)
         result.cost = node.cost
         return result
 
@@ -794,8 +819,7 @@ class Generator:
         if kind in ("assign", "chain", "compound", "incdec") and not writable:
             kind = "put" if scope.main else "call"
         if kind == "assign":
-            var = self.rng.choice(writable)
-            return [f"{pad}{var.name} = {self.fitted(var.type, var.lo, var.hi, scope, self.depth).text};"]
+            return self.assign_fallback(self.rng.choice(writable), scope, pad)
         if kind == "chain":
             return self.chain(scope, pad)
         if kind == "compound":
@@ -852,7 +876,7 @@ class Generator:
 
     def chain(self, scope, pad):
         """a = b = e: b takes e, a takes b's new value."""
-        writable = scope.writable()
+        writable = [v for v in scope.writable() if v.length is None]
         if len(writable) < 2:
             return []
         outer, inner = self.rng.sample(writable, 2)
@@ -866,7 +890,7 @@ class Generator:
     def compound(self, scope, pad):
         var = self.rng.choice(scope.writable())
         op = self.rng.choice(["+", "-", "*", "&", "|", "^", "<<", ">>", "/", "%"])
-        left = var.node()
+        left = self.access(var, scope, store=True)
         try:
             if op in ("<<", ">>"):
                 width = min(promote(left.t, TARGET).width, promote(left.h, HOST).width)
@@ -885,28 +909,30 @@ class Generator:
             return self.assign_fallback(var, scope, pad)
         if var.type.width == 24:
             reduce = f"H{'S' if var.type.signed else 'U'}24"
-            return ["#ifdef __VxCORE", f"{pad}{var.name} {op}= {right.bare()};", "#else",
-                    f"{pad}{var.name} = {reduce}({node.bare()});", "#endif"]
-        return [f"{pad}{var.name} {op}= {right.bare()};"]
+            return ["#ifdef __VxCORE", f"{pad}{left.text} {op}= {right.bare()};", "#else",
+                    f"{pad}{left.text} = {reduce}({node.bare()});", "#endif"]
+        return [f"{pad}{left.text} {op}= {right.bare()};"]
 
     def assign_fallback(self, var, scope, pad):
-        return [f"{pad}{var.name} = {self.fitted(var.type, var.lo, var.hi, scope, self.depth).text};"]
+        target = self.access(var, scope, store=True)
+        return [f"{pad}{target.text} = {self.fitted(var.type, var.lo, var.hi, scope, self.depth).text};"]
 
     def incdec(self, scope, pad):
         var = self.rng.choice(scope.writable())
         op = self.rng.choice(["+", "-"])
+        target = self.access(var, scope, store=True)
         try:
-            node = binary(op, var.node(), literal(1))
+            node = binary(op, target, literal(1))
         except Reject:
             return self.assign_fallback(var, scope, pad)
         val = assigned(var.type, node.val)
         if not (val.exact and var.lo <= val.lo and val.hi <= var.hi):
             return self.assign_fallback(var, scope, pad)
-        text = self.rng.choice([f"{var.name}{op}{op}", f"{op}{op}{var.name}"])
+        text = self.rng.choice([f"{target.text}{op}{op}", f"{op}{op}{target.text}"])
         if var.type.width == 24:
             reduce = f"H{'S' if var.type.signed else 'U'}24"
             return ["#ifdef __VxCORE", f"{pad}{text};", "#else",
-                    f"{pad}{var.name} = {reduce}({node.bare()});", "#endif"]
+                    f"{pad}{target.text} = {reduce}({node.bare()});", "#endif"]
         return [f"{pad}{text};"]
 
     def put(self, scope, pad, multiplier):
@@ -957,7 +983,7 @@ class Generator:
             var = self.rng.choice(writable)
             text = self.store_text(var.type, call, var.lo, var.hi)
             if text is not None:
-                return [f"{pad}{var.name} = {text};"]
+                return [f"{pad}{self.access(var, scope, store=True).text} = {text};"]
         if function.result is not None and scope.main and self.budget >= 2 and self.rng.random() < 0.5:
             self.budget -= 2
             return [f"{pad}put16({call.text});"]
@@ -971,8 +997,22 @@ class Generator:
         self.names += 1
         return Var(f"{prefix}{self.names}", typedef, lo, hi, kind)
 
+    def new_array(self, kind):
+        var = self.new_var(kind, "a")
+        var.length = self.rng.choice([2, 4, 8])
+        return var
+
     def declaration(self, var, init):
         return f"{var.type.name} {var.name} = {init};"
+
+    def array_declaration(self, var):
+        """An array with constant initial values, or, for a global, none
+        when zero lies in its interval."""
+        if var.kind == "global" and var.lo <= 0 <= var.hi and self.rng.random() < 0.3:
+            return f"{var.type.name} {var.name}[{var.length}];"
+        values = [self.literal_for(min(max(self.interesting(var.type), var.lo), var.hi))
+                  for _ in range(var.length)]
+        return f"{var.type.name} {var.name}[{var.length}] = {{{', '.join(values)}}};"
 
     def function(self, index):
         r = self.rng
@@ -987,21 +1027,31 @@ class Generator:
         function = Function(name, params, result, pure, calls)
         scope = Scope(self, params, callable=callees if calls else [], main=False, pure=pure,
                       call_depth=1 if calls else 0, result=result)
-        locals_ = [self.new_var("local", "v") for _ in range(r.randint(0, 3))]
-        decls = []
-        for var in locals_:
-            decls.append(f"    {self.declaration(var, self.fitted(var.type, var.lo, var.hi, scope, 2).text)}")
-            scope.locals.append(var)
+        decls = self.local_declarations(scope, r.randint(0, 3))
         body = decls
         statements = self.statements(scope, r.randint(1, self.function_statements), 1)
         body += self.counter_declarations(scope) + statements
         if result is not None:
-            body.append(f"    return {self.fitted(result.type, result.lo, result.hi, scope, self.depth).text};")
+            value = self.fitted(result.type, result.lo, result.hi, scope, self.depth)
+            body.append(f"    return {value.text};")
         ret = result.type.name if result else "void"
         args = ", ".join(f"{p.type.name} {p.name}" for p in params) or "void"
         comment = self.function_comment(function)
         text = [comment, f"{ret} {name}({args})", "{"] + body + ["}", ""]
         return function, text
+
+    def local_declarations(self, scope, count):
+        decls = []
+        for _ in range(count):
+            if self.rng.random() < 0.15:
+                var = self.new_array("local")
+                decls.append(f"    {self.array_declaration(var)}")
+            else:
+                var = self.new_var("local", "v")
+                init = self.fitted(var.type, var.lo, var.hi, scope, 2).text
+                decls.append(f"    {self.declaration(var, init)}")
+            scope.locals.append(var)
+        return decls
 
     def counter_declarations(self, scope):
         return [f"    u8 {c.name};" for c in scope.counters]
@@ -1015,9 +1065,14 @@ class Generator:
 
     def program(self):
         r = self.rng
-        lines = [f"// Random program {self.seed} ({self.size}{'' if self.wide_muldiv else ', no-wide-muldiv'}) "
-                 "from tests/e2e/randgen.py.", PRELUDE]
+        options = self.size + ("" if self.wide_muldiv else ", no-wide-muldiv")
+        lines = [f"// Random program {self.seed} ({options}) from tests/e2e/randgen.py.", PRELUDE]
         for _ in range(self.globals_count):
+            if r.random() < 0.2:
+                var = self.new_array("global")
+                lines.append(f"{self.array_declaration(var)} /* [{var.lo}, {var.hi}] */")
+                self.globals.append(var)
+                continue
             var = self.new_var("global", "g")
             if r.random() < 0.2 and var.lo <= 0 <= var.hi:
                 lines.append(f"{var.type.name} {var.name}; /* [{var.lo}, {var.hi}] */")
@@ -1031,19 +1086,16 @@ class Generator:
             self.functions.append(function)
             lines += text
         scope = Scope(self, [], callable=list(self.functions), main=True, pure=False, call_depth=1)
-        decls = []
-        for _ in range(r.randint(1, 4)):
-            var = self.new_var("local", "v")
-            decls.append(f"    {self.declaration(var, self.fitted(var.type, var.lo, var.hi, scope, 2).text)}")
-            scope.locals.append(var)
+        decls = self.local_declarations(scope, r.randint(1, 4))
         body = self.statements(scope, self.main_statements, 1)
         tail = []
         for var in self.globals + scope.locals:
-            size = (var.type.width + 7) // 8
-            size = 4 if size == 3 else size
-            if size <= self.budget:
-                self.budget -= size
-                tail.append(f"    put{size * 8}({var.name});")
+            size = 4 if var.type.width == 24 else var.type.width // 8
+            names = [var.name] if var.length is None else [f"{var.name}[0]", f"{var.name}[{var.length - 1}]"]
+            for name in names:
+                if size <= self.budget:
+                    self.budget -= size
+                    tail.append(f"    put{size * 8}({name});")
         lines += ["void main(void)", "{"] + decls + self.counter_declarations(scope) + body + tail + ["}"]
         return "\n".join(lines) + "\n"
 

@@ -34,7 +34,6 @@ import run_e2e  # noqa: E402
 HOST_FLAGS = [f for f in run_e2e.HOST_FLAGS if f not in ("-Wall", "-Wextra", "-Werror")] + ["-w"]
 
 
-
 def host_main_object(directory):
     """host_main.c compiled once for all programs of a run."""
     obj = os.path.join(directory, "host_main.o")
