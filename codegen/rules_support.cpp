@@ -105,6 +105,28 @@ ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32
     return objAppend(code, at(p, s_file_instruction(opcode, loc.sym, loc.offset + i, destination)));
 }
 
+namespace {
+
+// TBLPTR = the address held at `loc` + i, carried into the high and upper
+// bytes.
+ocode *table_pointer(const pcodell *p, const gen_location &loc, int32_t i)
+{
+    ocode *code = at(p, iVx_opWF(IT_MOVF, loc.sym, loc.offset, 0));
+    code = objAppend(code, at(p, iVx_ADDLW(i)));
+    code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRL"), 0)));
+    code = objAppend(code, at(p, iVx_MOVLW(0)));
+    code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 1, 0)));
+    code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRH"), 0)));
+    if (loc.kind == LOC_FAR_ROM) {
+        code = objAppend(code, at(p, iVx_MOVLW(0)));
+        code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 2, 0)));
+        return objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRU"), 0)));
+    }
+    return objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
+}
+
+} // namespace
+
 ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
 {
     switch (loc.kind) {
@@ -117,24 +139,9 @@ ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, byte, 0, 0)));
     }
     case LOC_ROM:
-    case LOC_FAR_ROM: {
-        // TBLPTR = the address + i, carried into the high and upper bytes.
-        ocode *code = at(p, iVx_opWF(IT_MOVF, loc.sym, loc.offset, 0));
-        code = objAppend(code, at(p, iVx_ADDLW(i)));
-        code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRL"), 0)));
-        code = objAppend(code, at(p, iVx_MOVLW(0)));
-        code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 1, 0)));
-        code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRH"), 0)));
-        if (loc.kind == LOC_FAR_ROM) {
-            code = objAppend(code, at(p, iVx_MOVLW(0)));
-            code = objAppend(code, at(p, iVx_opWF(IT_ADDWFC, loc.sym, loc.offset + 2, 0)));
-            code = objAppend(code, at(p, iVx_MOVWF(reg("TBLPTRU"), 0)));
-        } else {
-            code = objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
-        }
-        code = objAppend(code, at(p, iVx_TBLRD()));
-        return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("TABLAT"), 0, 0)));
-    }
+    case LOC_FAR_ROM:
+        return objAppend(table_pointer(p, loc, i),
+                         objAppend(at(p, iVx_TBLRD()), at(p, iVx_opWF(IT_MOVF, reg("TABLAT"), 0, 0))));
     }
     _assert("location kind", __FILE__, __LINE__);
 }
@@ -156,9 +163,16 @@ ocode *store_w(const pcodell *p, const gen_location &loc, int32_t i)
         return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
     }
     case LOC_ROM:
-    case LOC_FAR_ROM: break;
+    case LOC_FAR_ROM: {
+        // The value waits in PRODL while WREG computes the table pointer;
+        // a TBLWT into a simulated or erased device writes the byte.
+        ocode *code = objAppend(at(p, iVx_MOVWF(reg("PRODL"), 0)), table_pointer(p, loc, i));
+        code = objAppend(code, s_movff(p, reg("PRODL"), 0, reg("TABLAT"), 0));
+        code = objAppend(code, at(p, iVx_TBLWT()));
+        return objAppend(code, at(p, iVx_opWF(IT_MOVF, reg("PRODL"), 0, 0)));
     }
-    _assert("a store into data memory", __FILE__, __LINE__);
+    }
+    _assert("location kind", __FILE__, __LINE__);
 }
 
 ocode *copy_byte(const pcodell *p, const gen_location &from, int32_t i, const gen_location &to, int32_t j)

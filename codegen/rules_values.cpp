@@ -262,11 +262,18 @@ void store_literal(const pcodell *p, const gen_attrib &c, const gen_location &to
     }
 }
 
+bool in_range(uint32_t opcode, uint32_t first, uint32_t last) { return opcode >= first && opcode <= last; }
+
+// ++ and -- of objects in data memory and in program memory
+bool is_increment(uint32_t opcode)
+{
+    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PSTINC8RAM, I_PSTINCFRAM) ||
+           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PSTINC8ROM, I_PSTINCFROM);
+}
+
 void step_constant(const pcodell *p, const gen_location &value, const gen_location &result, int32_t bytes)
 {
-    bool increment = (p->opcode >= I_PREINC8RAM && p->opcode <= I_PREINCFRAM) ||
-                     (p->opcode >= I_PSTINC8RAM && p->opcode <= I_PSTINCFRAM);
-    uint32_t step = static_cast<uint32_t>(increment ? p->step : -p->step);
+    uint32_t step = static_cast<uint32_t>(is_increment(p->opcode) ? p->step : -p->step);
     for (int32_t i = 0; i < bytes; ++i) {
         emit(p, iVx_MOVLW(static_cast<int32_t>((step >> (8 * i)) & 0xFF)));
         emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, value, i, TO_W));
@@ -276,7 +283,8 @@ void step_constant(const pcodell *p, const gen_location &value, const gen_locati
 
 bool is_pre_step(uint32_t opcode)
 {
-    return (opcode >= I_PREINC8RAM && opcode <= I_PREINCFRAM) || (opcode >= I_PREDEC8RAM && opcode <= I_PREDECFRAM);
+    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PREDEC8RAM, I_PREDECFRAM) ||
+           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PREDEC8ROM, I_PREDECFROM);
 }
 
 } // namespace
@@ -511,7 +519,7 @@ namespace {
 // ++ and -- on a byte in data memory change it in place.
 void step_in_place(pcodell *p, const gen_location &target)
 {
-    bool increment = (p->opcode == I_PREINC8RAM || p->opcode == I_PSTINC8RAM);
+    bool increment = is_increment(p->opcode);
     bool pre = is_pre_step(p->opcode);
     if (!pre)
         emit(file_op(p, IT_MOVF, target, 0, TO_W));
@@ -777,12 +785,12 @@ void bitfield_location(pcodell *p, location_kind kind)
 {
     take(0);
     gen_location loc = kid(0).loc;
-    if (kind == LOC_POINTER) {
-        loc.kind = LOC_POINTER;
+    if (kind != LOC_RAM) {
+        loc.kind = kind;
         // The pointer temporary is the node's own: the member's byte is
         // reached by moving the pointer.
         uint32_t offset = p->member.offset;
-        for (int32_t i = 0; offset && i < 2; ++i) {
+        for (int32_t i = 0; offset && i < (kind == LOC_FAR_ROM ? 3 : 2); ++i) {
             emit(p, iVx_MOVLW(static_cast<int32_t>((offset >> (8 * i)) & 0xFF)));
             emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, ram(loc.sym, loc.offset), i, TO_F));
         }
@@ -812,17 +820,34 @@ void r_bitfield(pcodell *p) { bitfield_location(p, LOC_RAM); }
 
 void r_bitfield_through_pointer(pcodell *p) { bitfield_location(p, LOC_POINTER); }
 
-void r_bitfield_read(pcodell *p)
+void r_bitfield_in_rom(pcodell *p) { bitfield_location(p, p->opcode == I_BITFROM24 ? LOC_FAR_ROM : LOC_ROM); }
+
+namespace {
+
+// WREG holds a field's bits at bit 0 and zeros above; a signed field's
+// value gets its sign bit copied into them.
+void extend_field(const pcodell *p, const gen_attrib &field)
 {
-    take(0);
-    const gen_attrib &field = kid(0);
+    if (!field.bit_signed)
+        return;
+    emit(p, iVx_BTFSC(reg("WREG"), 0, field.bit_width - 1));
+    emit(p, iVx_IORLW(static_cast<int32_t>(~field_mask(field) & 0xFF)));
+}
+
+void read_field(const pcodell *p, const gen_attrib &field)
+{
     emit(load_w(p, field.loc, 0));
     rotate_w(p, field.bit_offset, true);
     emit(p, iVx_ANDLW(static_cast<int32_t>(field_mask(field))));
-    if (field.bit_signed) {
-        emit(p, iVx_BTFSC(reg("WREG"), 0, field.bit_width - 1));
-        emit(p, iVx_IORLW(static_cast<int32_t>(~field_mask(field) & 0xFF)));
-    }
+    extend_field(p, field);
+}
+
+} // namespace
+
+void r_bitfield_read(pcodell *p)
+{
+    take(0);
+    read_field(p, kid(0));
 }
 
 namespace {
@@ -842,6 +867,7 @@ void write_field(const pcodell *p, const gen_attrib &field)
     emit(store_w(p, field.loc, 0));
     emit(file_op(p, IT_MOVF, ram(value, 0), 0, TO_W));
     rotate_w(p, field.bit_offset, true);
+    extend_field(p, field);
 }
 
 } // namespace
@@ -851,6 +877,35 @@ void r_bitfield_write(pcodell *p)
     take(0);
     take(1);
     write_field(p, kid(0));
+}
+
+// x op= y on a field: the field's value and y combined as bytes, the
+// result stored back into the field.
+void r_bitfield_assign(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_attrib &field = kid(0);
+    gen_location right = temporary(1), left = temporary(1);
+    emit(p, iVx_MOVWF(right.sym, right.offset));
+    read_field(p, field);
+    emit(p, iVx_MOVWF(left.sym, left.offset));
+    emit(file_op(p, IT_MOVF, right, 0, TO_W));
+    byte_operation(p, p->opcode, p->cop, left);
+    write_field(p, field);
+}
+
+void r_bitfield_step(pcodell *p)
+{
+    take(0);
+    const gen_attrib &field = kid(0);
+    gen_location old = temporary(1);
+    read_field(p, field);
+    emit(p, iVx_MOVWF(old.sym, old.offset));
+    emit(p, iVx_ADDLW(static_cast<int32_t>((is_increment(p->opcode) ? p->step : -p->step) & 0xFF)));
+    write_field(p, field);
+    if (!is_pre_step(p->opcode))
+        emit(file_op(p, IT_MOVF, old, 0, TO_W));
 }
 
 void r_bitfield_constant(pcodell *p)
