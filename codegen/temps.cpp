@@ -1,5 +1,9 @@
 #include "codegen/temps.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "codegen/frame.h"
 #include "codegen/obj.h"
 #include "driver/diag.h"
@@ -22,6 +26,13 @@ uint32_t s_pragma_tmp_next_off;
 uint32_t s_pragma_tmp_scn_sz;
 bool s_in_int;
 bool s_in_pragmatmp;
+
+// The blocks that tmp_alloc handed out since the statement began.
+struct tmp_block {
+    uint32_t offset;
+    uint32_t size;
+};
+std::vector<tmp_block> s_statement_blocks;
 
 struct tmp_scope {
     symbol *&sym;
@@ -287,6 +298,131 @@ void s_process_oc_for_temps(tmp_walk &walk, ocode *first, const ocode *end, cons
     }
 }
 
+
+// Where each block of a statement is used, as positions in its code.
+struct block_use {
+    int32_t first = -1;
+    int32_t last = -1;
+    uint32_t packed = 0;
+};
+
+bool s_takes_address(const inst *ins) { return ins->opcode == IT_MOVLW || ins->opcode == IT_LFSR; }
+
+template <class Visit> void s_each_tmp_operand(ocode *oc, const symbol *tmp, Visit visit)
+{
+    if ((oc->type == OC_BTFBS || oc->type == OC_BTFBC) && oc->data.branch.freg == tmp)
+        visit(oc->data.branch.freg_offset);
+    if (oc->type != OC_INST)
+        return;
+    for (inst_operand &op : oc->data.inst.ins->operand)
+        if (op.type == SYMBOL_OP && op.value.sym == tmp)
+            visit(op.offset);
+}
+
+// A backward branch makes a loop: a block used inside it stays live for
+// the whole loop, since the next round may read it again.
+struct loop_span {
+    int32_t head;
+    int32_t tail;
+};
+
+// Gives blocks whose uses do not overlap the same bytes: the statement's
+// code is straight-line except for forward branches and small loops, so a
+// block is live from its first use to its last.  A block whose address
+// the code takes is never moved, nor is anything in such a statement.
+void s_pack(ocode *list, const symbol *tmp)
+{
+    std::vector<tmp_block> &blocks = s_statement_blocks;
+    if (blocks.size() < 2)
+        return;
+    std::sort(blocks.begin(), blocks.end(), [](const tmp_block &a, const tmp_block &b) { return a.offset < b.offset; });
+    constexpr size_t NO_BLOCK = SIZE_MAX;
+    auto block_of = [&](int32_t offset) {
+        auto it = std::upper_bound(blocks.begin(), blocks.end(), uint32_t(offset),
+                                   [](uint32_t value, const tmp_block &b) { return value < b.offset; });
+        if (offset < 0 || it == blocks.begin())
+            return NO_BLOCK;
+        size_t index = size_t(it - blocks.begin()) - 1;
+        return uint32_t(offset) < blocks[index].offset + blocks[index].size ? index : NO_BLOCK;
+    };
+    std::vector<block_use> uses(blocks.size());
+    std::map<const symbol *, int32_t> labels;
+    std::vector<std::pair<const symbol *, int32_t>> branches;
+    std::vector<loop_span> loops;
+    int32_t position = 0;
+    for (ocode *oc = list; oc; oc = oc->next, ++position) {
+        bool movable = true;
+        s_each_tmp_operand(oc, tmp, [&](int32_t offset) {
+            size_t i = block_of(offset);
+            if (i == NO_BLOCK || (oc->type == OC_INST && s_takes_address(oc->data.inst.ins))) {
+                movable = false;
+                return;
+            }
+            if (uses[i].first < 0)
+                uses[i].first = position;
+            uses[i].last = position;
+        });
+        if (!movable)
+            return;
+        if (oc->type == OC_LABEL && oc->data.label.label)
+            labels[oc->data.label.label] = position;
+        if (oc->type >= OC_BRANCH && oc->type <= OC_BTFBC) {
+            const ocode_branch_data &b = oc->data.branch;
+            if (b.type == SYMBOL_BRANCH)
+                branches.emplace_back(b.sym, position);
+            else if (b.type == LITERAL_BRANCH && b.literal <= 0)
+                loops.push_back({0, position});
+        }
+    }
+    for (const auto &[label, from] : branches) {
+        auto target = labels.find(label);
+        if (target != labels.end() && target->second <= from)
+            loops.push_back({target->second, from});
+    }
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (block_use &use : uses)
+            for (const loop_span &loop : loops)
+                if (use.first >= 0 && use.first <= loop.tail && use.last >= loop.head &&
+                    (use.first > loop.head || use.last < loop.tail)) {
+                    use.first = std::min(use.first, loop.head);
+                    use.last = std::max(use.last, loop.tail);
+                    grown = true;
+                }
+    }
+    // First fit in order of first use.
+    std::vector<size_t> order;
+    for (size_t i = 0; i < blocks.size(); ++i)
+        if (uses[i].first >= 0)
+            order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return uses[a].first < uses[b].first; });
+    std::vector<size_t> placed;
+    uint32_t end = 0;
+    for (size_t i : order) {
+        uint32_t offset = 0;
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (size_t j : placed) {
+                bool live_together = uses[j].first <= uses[i].last && uses[i].first <= uses[j].last;
+                bool share_bytes = uses[j].packed < offset + blocks[i].size && offset < uses[j].packed + blocks[j].size;
+                if (live_together && share_bytes) {
+                    offset = uses[j].packed + blocks[j].size;
+                    moved = true;
+                }
+            }
+        }
+        uses[i].packed = offset;
+        placed.push_back(i);
+        end = std::max(end, offset + blocks[i].size);
+    }
+    for (ocode *oc = list; oc; oc = oc->next)
+        s_each_tmp_operand(oc, tmp, [&](int32_t &offset) {
+            size_t i = block_of(offset);
+            offset = int32_t(uses[i].packed + (uint32_t(offset) - blocks[i].offset));
+        });
+    s_active_scope().next_off = end;
+}
+
 } // namespace
 
 void tmp_enter_main()
@@ -332,6 +468,8 @@ uint32_t tmp_alloc(uint32_t size)
     VX_ASSERT(scope.sym != nullptr);
     uint32_t offset = scope.next_off;
     scope.next_off += size;
+    if (size)
+        s_statement_blocks.push_back({offset, size});
     return offset;
 }
 
@@ -341,10 +479,13 @@ void tmp_clear()
     if (scope.next_off > scope.size)
         scope.size = scope.next_off;
     scope.next_off = 0;
+    s_statement_blocks.clear();
 }
 
 ocode *tmp_save_and_restore(ocode *list)
 {
+    if (list)
+        s_pack(list, tmp_get_sym());
     tmp_walk walk{list, tmp_get_sym()};
     if (list)
         s_process_oc_for_temps(walk, list, nullptr, tmp_set{});

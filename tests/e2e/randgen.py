@@ -101,10 +101,10 @@ void put32(u32 x)
 """
 
 OUT_BUDGET = 64
-# The target keeps every intermediate value of an expression in its own
-# temporary in the access bank, which holds about 76 bytes of them; an
-# expression that would need more does not link.
-TEMPORARY_BUDGET = 40
+# The target keeps the intermediate values of an expression that are live
+# at once in temporaries in the access bank, which holds about 76 bytes of
+# them; the estimate counts every intermediate value, so it is generous.
+TEMPORARY_BUDGET = 80
 
 
 def type_range(width, signed):

@@ -32,9 +32,9 @@ void main(void)
 // CHECK-NEXT: RETURN    0x0
 // CHECK:      main:
 // CHECK:      RCALL {{.*}} ; RELOC_BRA sum3
-// CHECK-NEXT: MOVWF     0x0,0x0           ; RELOC_FILE __tmp_0+[[T:[0-9]+]]
+// CHECK-NEXT: MOVWF     0x0,0x0           ; RELOC_FILE [[T:__tmp_0[+0-9]*]]
 // CHECK-NEXT: MOVLW     0x6
 // CHECK-NEXT: SUBWF     0x0,0x1,0x0       ; RELOC_FILE FSR1L
-// CHECK-NEXT: MOVF      0x0,0x0,0x0       ; RELOC_FILE __tmp_0+[[T]]
+// CHECK-NEXT: MOVF      0x0,0x0,0x0       ; RELOC_FILE [[T]]
 // CHECK-NEXT: MOVLB     0x0               ; RELOC_HIGH r
 // CHECK-NEXT: MOVWF     0x0,0x1           ; RELOC_FILE r
