@@ -25,3 +25,9 @@ int r_bitfield_write_cost(const pcodell *p);
 int r_bitfield_constant_cost(const pcodell *p);
 // A jump on one bit of a bit-field.
 int r_bit_test_cost(const pcodell *p);
+// ! of a float: cheaper than the integer test it must win over, else not
+// applicable.
+int r_float_operand_cost(const pcodell *p);
+// A call whose struct result is a value of up to four bytes: about a
+// direct call's cost, else not applicable.
+int r_struct_value_cost(const pcodell *p);

@@ -394,6 +394,18 @@ void r_call(pcodell *p)
     }
 }
 
+int r_struct_value_cost(const pcodell *p) { return is_type_struct_or_union(p->type) ? 6 : BURG_NOT_APPLICABLE; }
+
+void r_call_struct_value(pcodell *p)
+{
+    r_call(p);
+    if (p->opcode == I_CALL8) {
+        gen_location t = temporary(1);
+        emit(p, iVx_MOVWF(t.sym, t.offset));
+        self().loc = t;
+    }
+}
+
 namespace {
 
 std::vector<const case_entry *> cases_in_order(const case_table *table)

@@ -64,6 +64,22 @@ symbol *math_byte(const char *family, int32_t bytes, int32_t i)
     return reg(name);
 }
 
+ocode *to_library(const pcodell *p, const gen_location &from, const char *family, int32_t n)
+{
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < n; ++i)
+        code = objAppend(code, copy_byte(p, from, i, ram(math_byte(family, n, i), 0), 0));
+    return code;
+}
+
+ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_location &to)
+{
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < n; ++i)
+        code = objAppend(code, copy_byte(p, ram(math_byte(family, n, i), 0), 0, to, i));
+    return code;
+}
+
 int32_t value_bytes(const pcodell *p)
 {
     if (p->size && (isPcodellIndirection(p) || isPcodellSimpleAssignment(p) || (p->opcode >= I_ARGNOP && p->opcode <= I_ARGX)))

@@ -16,6 +16,9 @@ symbol *reg(const char *name);
 // remainder bytes ("__AARGB", "__BARGB", "__REMB"): the most significant
 // byte is number 0.
 symbol *math_byte(const char *family, int32_t bytes, int32_t i);
+// An `n`-byte value into a family's argument bytes, and out of them.
+ocode *to_library(const pcodell *p, const gen_location &from, const char *family, int32_t n);
+ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_location &to);
 // The bytes of the value a node produces, and of its left operand's value.
 int32_t value_bytes(const pcodell *p);
 int32_t operand_bytes(const pcodell *p);

@@ -136,22 +136,6 @@ symbol *library_routine(uint32_t opcode, int32_t bytes)
     return reg(name);
 }
 
-ocode *to_library(const pcodell *p, const gen_location &from, const char *family, int32_t n)
-{
-    ocode *code = nullptr;
-    for (int32_t i = 0; i < n; ++i)
-        code = objAppend(code, copy_byte(p, from, i, ram(math_byte(family, n, i), 0), 0));
-    return code;
-}
-
-ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_location &to)
-{
-    ocode *code = nullptr;
-    for (int32_t i = 0; i < n; ++i)
-        code = objAppend(code, copy_byte(p, ram(math_byte(family, n, i), 0), 0, to, i));
-    return code;
-}
-
 // a op b for bytes: a in data memory, b in WREG, the result in WREG.
 void byte_operation(const pcodell *p, uint32_t opcode, commutative_op cop, const gen_location &a)
 {

@@ -98,18 +98,19 @@ def object_sections(vxdump, obj, cwd):
 
 
 def measure(name, source, tools, work):
+    vexc_options, vxsim_options, _, _ = run_e2e.markers(source)
     try:
-        expected = run_e2e.host_side(source, work, [])
+        expected = run_e2e.host_side(source, work, vexc_options)
     except run_e2e.Failure as failure:
         raise Failure(f"the host build failed: {failure}")
     obj, hexfile, mapfile = f"{name}.o", f"{name}.hex", f"{name}.map"
-    status, output = run([tools.vexc, "-Oi+", source, "-fo", obj, "-fe", f"{name}.err"], work)
+    status, output = run([tools.vexc, "-Oi+", *vexc_options, source, "-fo", obj, "-fe", f"{name}.err"], work)
     if status != 0:
         raise Failure(f"vexc exited with status {status}:\n{output}")
     status, output = run([tools.vxlink, obj, "-o", hexfile, "-m", mapfile], work)
     if status != 0:
         raise Failure(f"vxlink exited with status {status}:\n{output}")
-    status, output = run([tools.vxsim, "-m", mapfile, hexfile, "--stats",
+    status, output = run([tools.vxsim, "-m", mapfile, hexfile, "--stats", *vxsim_options,
                           "--dump", f"out:{OUT_SIZE}", "--print", "out_len"], work)
     if status != 0:
         raise Failure(f"vxsim exited with status {status} (no SLEEP):\n{output}")

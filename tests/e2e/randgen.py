@@ -225,23 +225,22 @@ class Node:
 
 def literal_types(value, form):
     """The literal's type on each side, or None when one side would give it a
-    type outside the model (the host's long)."""
+    type outside the model (the host's long).  The target gives a literal the
+    smallest type that holds it, down to a char: 1u and 0x80 are unsigned
+    char there and promote to a signed int, where the host's are unsigned."""
+    schar, uchar = CType(8, True, CHAR_RANK), CType(8, False, CHAR_RANK)
+    s24, u24 = CType(24, True, SHORT_LONG_RANK), CType(24, False, SHORT_LONG_RANK)
+    s32, u32 = CType(32, True, LONG_RANK), CType(32, False, LONG_RANK)
     if form == "dec":
-        target = (TARGET.int if value <= 0x7FFF else CType(24, True, SHORT_LONG_RANK) if value <= 0x7FFFFF
-                  else CType(32, True, LONG_RANK) if value <= 0x7FFFFFFF else None)
+        candidates = (schar, TARGET.int, s24, s32)
         host = HOST.int if value <= 0x7FFFFFFF else None
     elif form == "hex":
-        target = None
-        for c in (TARGET.int, TARGET.uint, CType(24, True, SHORT_LONG_RANK),
-                  CType(24, False, SHORT_LONG_RANK), CType(32, True, LONG_RANK), CType(32, False, LONG_RANK)):
-            if fits(value, value, c):
-                target = c
-                break
+        candidates = (schar, uchar, TARGET.int, TARGET.uint, s24, u24, s32, u32)
         host = HOST.int if value <= 0x7FFFFFFF else HOST.uint
     else:
-        target = (TARGET.uint if value <= 0xFFFF else CType(24, False, SHORT_LONG_RANK) if value <= 0xFFFFFF
-                  else CType(32, False, LONG_RANK))
+        candidates = (uchar, TARGET.uint, u24, u32)
         host = HOST.uint
+    target = next((c for c in candidates if fits(value, value, c)), None)
     if target is None or host is None:
         return None
     return target, host

@@ -1,0 +1,169 @@
+// Actions of the rules for floating point.  Every operation is a call of
+// the math library: a float travels in the argument bytes exactly as a
+// 32-bit integer does (__AARGB3 least significant .. __AARGB0), the second
+// operand in __BARGB3 .. __BARGB0, and the result comes back in __AARGB.
+#include <cstdio>
+
+#include "codegen/frame.h"
+#include "codegen/rule_costs.h"
+#include "codegen/rules_support.h"
+#include "support/vxassert.h"
+#include "target/instset.h"
+#include "translate/types.h"
+
+using namespace rules;
+
+namespace {
+
+gen_attrib &kid(int leaf) { return *attr_kid(leaf); }
+gen_attrib &self() { return *attr_self(); }
+
+constexpr int32_t FLOAT_BYTES = 4;
+constexpr uint32_t FLOAT_ONE = 0x3F800000;
+
+void call(const pcodell *p, const char *routine) { emit(oVxCallCMATHVx(reg(routine), p->line, p->file)); }
+
+const char *arithmetic_routine(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_copF: case I_copFA: return "FPA32";
+    case I_SUBF: case I_SUBFA: return "FPS32";
+    case I_MULF: case I_MULFA: return "FPM32";
+    case I_DIVF: case I_DIVFA: return "FPD32";
+    default: _assert("float arithmetic", __FILE__, __LINE__);
+    }
+}
+
+// a op b: the result in a new temporary.
+gen_location float_operation(const pcodell *p, const char *routine, const gen_location &a, const gen_location &b)
+{
+    emit(to_library(p, a, "__AARGB", FLOAT_BYTES));
+    emit(to_library(p, b, "__BARGB", FLOAT_BYTES));
+    call(p, routine);
+    gen_location r = temporary(FLOAT_BYTES);
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, r));
+    return r;
+}
+
+bool is_float_increment(uint32_t opcode)
+{
+    return opcode == I_PREINCFRAM || opcode == I_PSTINCFRAM || opcode == I_PREINCFROM || opcode == I_PSTINCFROM;
+}
+
+bool is_float_pre_step(uint32_t opcode)
+{
+    return opcode == I_PREINCFRAM || opcode == I_PREDECFRAM || opcode == I_PREINCFROM || opcode == I_PREDECFROM;
+}
+
+// The bytes of an integer operand: WREG for a byte, else its temporary.
+int32_t integer_bytes(uint32_t opcode)
+{
+    switch (opcode) {
+    case I_C8UTOF: case I_C8STOF: case I_CFTO8: return 1;
+    case I_C16UTOF: case I_C16STOF: case I_CFTO16: return 2;
+    case I_C24UTOF: case I_C24STOF: case I_CFTO24: return 3;
+    case I_C32UTOF: case I_C32STOF: case I_CFTO32: return 4;
+    default: _assert("float conversion", __FILE__, __LINE__);
+    }
+}
+
+bool is_signed_to_float(uint32_t opcode)
+{
+    return opcode == I_C8STOF || opcode == I_C16STOF || opcode == I_C24STOF || opcode == I_C32STOF;
+}
+
+} // namespace
+
+void r_float_arithmetic(pcodell *p)
+{
+    take(0);
+    take(1);
+    self().loc = float_operation(p, arithmetic_routine(p->opcode), kid(0).loc, kid(1).loc);
+}
+
+// x op= y: x read, combined with y, written back; the result is the value.
+void r_float_assign(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &target = kid(0).loc;
+    gen_location result = float_operation(p, arithmetic_routine(p->opcode), target, kid(1).loc);
+    emit(copy(p, result, target, FLOAT_BYTES));
+    self().loc = result;
+}
+
+// ++ and -- add or subtract 1.0; a postfix step's value is the old one.
+void r_float_step(pcodell *p)
+{
+    take(0);
+    const gen_location &target = kid(0).loc;
+    gen_location old = temporary(FLOAT_BYTES);
+    emit(copy(p, target, old, FLOAT_BYTES));
+    emit(to_library(p, old, "__AARGB", FLOAT_BYTES));
+    for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
+        emit(p, iVx_MOVLW(static_cast<int32_t>((FLOAT_ONE >> (8 * i)) & 0xFF)));
+        emit(p, iVx_MOVWF(math_byte("__BARGB", FLOAT_BYTES, i), 0));
+    }
+    call(p, is_float_increment(p->opcode) ? "FPA32" : "FPS32");
+    gen_location updated = temporary(FLOAT_BYTES);
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, updated));
+    emit(copy(p, updated, target, FLOAT_BYTES));
+    self().loc = is_float_pre_step(p->opcode) ? updated : old;
+}
+
+// The library leaves 1 or 0 in WREG.
+void r_float_compare(pcodell *p)
+{
+    take(0);
+    take(1);
+    emit(to_library(p, kid(0).loc, "__AARGB", FLOAT_BYTES));
+    emit(to_library(p, kid(1).loc, "__BARGB", FLOAT_BYTES));
+    call(p, p->opcode == I_LTF ? "TALTB32" : p->opcode == I_GTF ? "TAGTB32" : "TAEQB32");
+}
+
+int r_float_operand_cost(const pcodell *p) { return is_type_float(p->left->type) ? 3 : BURG_NOT_APPLICABLE; }
+
+// A float is zero when all but its sign bit are clear; Z is set then.
+void r_float_test(pcodell *p)
+{
+    take(0);
+    const gen_location &value = kid(0).loc;
+    emit(file_op(p, IT_MOVF, value, FLOAT_BYTES - 1, 0));
+    emit(p, iVx_ANDLW(0x7F));
+    for (int32_t i = 0; i < FLOAT_BYTES - 1; ++i)
+        emit(file_op(p, IT_IORWF, value, i, 0));
+}
+
+void r_float_from_integer(pcodell *p)
+{
+    take(0);
+    int32_t bytes = integer_bytes(p->opcode);
+    if (bytes == 1)
+        emit(p, iVx_MOVWF(reg("__AARGB0"), 0));
+    else
+        emit(to_library(p, kid(0).loc, "__AARGB", bytes));
+    char routine[16];
+    snprintf(routine, sizeof routine, "FLO%02d32%c", 8 * bytes, is_signed_to_float(p->opcode) ? 'S' : 'U');
+    call(p, routine);
+    gen_location r = temporary(FLOAT_BYTES);
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, r));
+    self().loc = r;
+}
+
+// The integer comes back in the low argument bytes; a byte in WREG.
+void r_float_to_integer(pcodell *p)
+{
+    take(0);
+    int32_t bytes = integer_bytes(p->opcode);
+    emit(to_library(p, kid(0).loc, "__AARGB", FLOAT_BYTES));
+    char routine[16];
+    snprintf(routine, sizeof routine, "INT32%02d", 8 * bytes);
+    call(p, routine);
+    if (bytes == 1) {
+        emit(file_op(p, IT_MOVF, ram(reg("__AARGB0"), 0), 0, 0));
+        return;
+    }
+    gen_location r = temporary(static_cast<uint32_t>(bytes));
+    emit(from_library(p, "__AARGB", bytes, r));
+    self().loc = r;
+}
