@@ -275,14 +275,15 @@ bool s_is_repeatable(const pcodell *tree)
 }
 
 // x /= y and x %= y divide in the operands' common type, as x = x / y
-// does; a divisor converted to x's narrower type first would be cut.
+// does; a divisor converted to x's narrower type first would be cut, and
+// one of the same width but the other signedness would change its value.
 bool s_divides_wider(const pcodell *a, const pcodell *b, assign_builder build)
 {
     if ((build != ll_div_assign && build != ll_mod_assign) || !is_type_integer(a->type) ||
         !is_type_integer(b->type))
         return false;
     uint32_t target = ll_sizeof_type(a->type), divisor = ll_sizeof_type(b->type);
-    return divisor > target || (divisor == target && is_type_signed(a->type) && !is_type_signed(b->type));
+    return divisor > target || (divisor == target && is_type_signed(a->type) != is_type_signed(b->type));
 }
 
 pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message, assign_builder build,

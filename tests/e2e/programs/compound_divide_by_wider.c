@@ -1,4 +1,4 @@
-// x /= y and x %= y with y of a wider type than x divide by the whole of y, as x = x / y does, not by y cut to x's width.
+// x /= y and x %= y with y of a wider type than x, or of x's width and the other signedness (a cast constant too), divide in the common type, as x = x / y does: not by y cut or reinterpreted in x's type.
 #include "../e2e.h"
 
 #ifdef __VxCORE
@@ -26,4 +26,8 @@ void main(void)
     sw = 3; sw /= dword_max; put16(sw);
     w = 300; w %= dword; put16(w);
     w = 300; w /= dword; put16(w);
+    u = 85; u %= (s8)-64; put8(u);
+    u = 200; u /= (s8)-3; put8(u);
+    s = -100; s /= (u8)7; put8(s);
+    s = -100; s %= (u8)7; put8(s);
 }
