@@ -28,6 +28,9 @@ int r_bit_test_cost(const pcodell *p);
 // ! of a float: cheaper than the integer test it must win over, else not
 // applicable.
 int r_float_operand_cost(const pcodell *p);
+// A float's truth: cheaper than the integer test of its bytes, else not
+// applicable.
+int r_float_value_cost(const pcodell *p);
 // A call whose struct result is a value of up to four bytes: about a
 // direct call's cost, else not applicable.
 int r_struct_value_cost(const pcodell *p);

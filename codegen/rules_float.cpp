@@ -122,6 +122,7 @@ void r_float_compare(pcodell *p)
 }
 
 int r_float_operand_cost(const pcodell *p) { return is_type_float(p->left->type) ? 3 : BURG_NOT_APPLICABLE; }
+int r_float_value_cost(const pcodell *p) { return is_type_float(p->type) ? 3 : BURG_NOT_APPLICABLE; }
 
 // A float is zero when all but its sign bit are clear; Z is set then.
 void r_float_test(pcodell *p)

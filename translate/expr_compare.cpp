@@ -286,6 +286,13 @@ bool s_divides_wider(const pcodell *a, const pcodell *b, assign_builder build)
     return divisor > target || (divisor == target && is_type_signed(a->type) != is_type_signed(b->type));
 }
 
+// An integer changed by a float operand is computed in float, as
+// x = x op y is, and only the result converted back.
+bool s_float_into_integer(const pcodell *a, const pcodell *b)
+{
+    return is_type_integer(a->type) && is_type_float(b->type);
+}
+
 pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message, assign_builder build,
                     int32_t line, const char *file)
 {
@@ -297,9 +304,11 @@ pcodell *s_compound(pcodell *a, pcodell *b, bool integer_only, unsigned message,
         trn_error(message);
         return s_fail(a, b);
     }
-    if (s_divides_wider(a, b, build) && s_is_repeatable(a)) {
+    if ((s_divides_wider(a, b, build) || s_float_into_integer(a, b)) && s_is_repeatable(a)) {
         pcodell *value = pcodell_copy(a);
-        value = build == ll_div_assign ? trnDiv(value, b, line, file) : trnMod(value, b, line, file);
+        value = build == ll_div_assign ? trnDiv(value, b, line, file)
+                : build == ll_mod_assign ? trnMod(value, b, line, file)
+                                         : trnMul(value, b, line, file);
         return trnAssign(a, value, false, line, file);
     }
     typell *target = s_unqualified(a->type);
@@ -325,6 +334,11 @@ pcodell *s_pointer_step_assign(pcodell *a, pcodell *b, bool add, int32_t line, c
     if (!is_type_arithmetic(a->type) || !is_type_arithmetic(b->type)) {
         trn_error(add ? 1142 : 1133);
         return s_fail(a, b);
+    }
+    if (s_float_into_integer(a, b) && s_is_repeatable(a)) {
+        pcodell *value = pcodell_copy(a);
+        value = add ? trnAdd(value, b, true, line, file) : trnSub(value, b, line, file);
+        return trnAssign(a, value, false, line, file);
     }
     typell *target = s_unqualified(a->type);
     b = trn_convert(b, target);

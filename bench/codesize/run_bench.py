@@ -34,6 +34,9 @@ EXAMPLES = [
     "dispatch_table", "fixed_point_filter", "func_pointer_table", "pid_control", "records", "recursion_fib",
     "recursion_gcd", "recursion_hanoi", "ring_buffer", "sort_bubble", "sort_insertion", "state_machine",
     "string_format", "string_ops", "struct_pointers",
+    # 32-bit arithmetic, program-memory tables and interrupt-driven work
+    "algo32_crc32", "algo32_fletcher32", "algo32_roots", "algo32_xorshift", "rom_lookup_tables", "rom_strings",
+    "irq_timer_count", "irq_two_level_queue",
 ]
 OUT_SIZE = 64
 
