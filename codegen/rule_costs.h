@@ -34,3 +34,5 @@ int r_float_value_cost(const pcodell *p);
 // A call whose struct result is a value of up to four bytes: about a
 // direct call's cost, else not applicable.
 int r_struct_value_cost(const pcodell *p);
+// <= or >= of floats: one library call, else not applicable.
+int r_float_ordered_cost(const pcodell *p);

@@ -111,15 +111,28 @@ void r_float_step(pcodell *p)
     self().loc = is_float_pre_step(p->opcode) ? updated : old;
 }
 
+namespace {
+
 // The library leaves 1 or 0 in WREG.
-void r_float_compare(pcodell *p)
+void compare(const pcodell *p, const char *routine)
 {
     take(0);
     take(1);
     emit(to_library(p, kid(0).loc, "__AARGB", FLOAT_BYTES));
     emit(to_library(p, kid(1).loc, "__BARGB", FLOAT_BYTES));
-    call(p, p->opcode == I_LTF ? "TALTB32" : p->opcode == I_GTF ? "TAGTB32" : "TAEQB32");
+    call(p, routine);
 }
+
+} // namespace
+
+void r_float_compare(pcodell *p)
+{
+    compare(p, p->opcode == I_LTF ? "TALTB32" : p->opcode == I_GTF ? "TAGTB32" : "TAEQB32");
+}
+
+int r_float_ordered_cost(const pcodell *p) { return (p->flags & LL_ORDERED) ? 30 : BURG_NOT_APPLICABLE; }
+
+void r_float_compare_ordered(pcodell *p) { compare(p, p->left->opcode == I_GTF ? "TALEB32" : "TAGEB32"); }
 
 int r_float_operand_cost(const pcodell *p) { return is_type_float(p->left->type) ? 3 : BURG_NOT_APPLICABLE; }
 int r_float_value_cost(const pcodell *p) { return is_type_float(p->type) ? 3 : BURG_NOT_APPLICABLE; }

@@ -67,6 +67,15 @@ pcodell *s_equality(pcodell *a, pcodell *b, bool equal, int32_t line, const char
     return equal ? tree : ll_logical_not(tree, line, file);
 }
 
+// <= and >= of floats are the negated comparisons, marked so that a
+// comparison with a NaN stays false.
+pcodell *s_ordered(pcodell *negation)
+{
+    if (negation->opcode == I_LNOT && negation->left && (negation->left->opcode == I_LTF || negation->left->opcode == I_GTF))
+        negation->flags |= LL_ORDERED;
+    return negation;
+}
+
 } // namespace
 
 pcodell *trnEqual(pcodell *a, pcodell *b, int32_t line, const char *file) { return s_equality(a, b, true, line, file); }
@@ -91,13 +100,13 @@ pcodell *trnLessThanEqual(pcodell *a, pcodell *b, int32_t line, const char *file
 {
     if (!s_compare_operands(&a, &b, false))
         return s_fail(a, b);
-    return ll_logical_not(ll_greater_than(a, b, line, file), line, file);
+    return s_ordered(ll_logical_not(ll_greater_than(a, b, line, file), line, file));
 }
 pcodell *trnGreaterThanEqual(pcodell *a, pcodell *b, int32_t line, const char *file)
 {
     if (!s_compare_operands(&a, &b, false))
         return s_fail(a, b);
-    return ll_logical_not(ll_less_than(a, b, line, file), line, file);
+    return s_ordered(ll_logical_not(ll_less_than(a, b, line, file), line, file));
 }
 
 pcodell *trnLogicalNot(pcodell *a, int32_t line, const char *file)

@@ -74,6 +74,9 @@ enum commutative_op : uint32_t { B_ADD = 0, B_AND = 1, B_OR = 2, B_XOR = 3 };
 enum address_kind : uint32_t { ADDR_RAM8 = 0, ADDR_RAM16 = 1, ADDR_ROM16 = 2, ADDR_ROM24 = 3 };
 
 constexpr uint32_t LL_LVALUE = 1;
+// An I_LNOT of a float comparison that stands for <= or >=: false, unlike
+// the negation, when an operand is not a number.
+constexpr uint32_t LL_ORDERED = 2;
 
 struct pcodell {
     int32_t line;
