@@ -190,6 +190,8 @@ static std::vector<std::string> s_preprocessor_arguments(const std::string &exec
     args.push_back(std::string("-d__") + getDvsProcName(GetProcessor()));
     args.push_back(memory_model == 3 ? "-d__LARGE__" : "-d__SMALL__");
     args.push_back("-d__TRADITIONALVx__");
+    if (standard_c_flag)
+        args.push_back("-d__STANDARD_C__");
     if (DefaultIncludePath)
         args.insert(args.end(), {"-i", s_quote(DefaultIncludePath)});
     if (verbose)

@@ -110,6 +110,8 @@ struct poptOption options_table[] = {
     VX_FLAG("Ow+", 0, ONEDASH, do_wreg_tracking, 1, "Enable WREG tracking (default)"),
     VX_FLAG("Ow-", 0, ONEDASH, do_wreg_tracking, 0, "Disable WREG tracking"),
     VX_STRING(nullptr, 'p', 0, OPT_PROCESSOR, "Set processor (default is generic)", "<processor>"),
+    VX_FLAG("standard-c", 0, 0, standard_c_flag, 1,
+            "Standard C: integer promotion, string literals used as data pointers in data memory"),
     VX_CODE("extended", 0, 0, OPT_EXTENDED, "generate extended mode code"),
     VX_CODE("no-extended", 0, 0, OPT_NO_EXTENDED, "generate non-extended mode code"),
     // The backspace pulls the argument up against "-D" in the help output.
@@ -407,6 +409,9 @@ int cmd_parse_args()
         printf("-pa=0 specified; disabling procedural abstraction\n");
         do_procedural_abstraction = 0;
     }
+
+    if (standard_c_flag)
+        suppress_integer_promotion_flag = 0;
 
     _source_file_name = poptGetArg(s_option_context);
     // One run compiles one file; a second name would otherwise be dropped

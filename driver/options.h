@@ -31,6 +31,9 @@ extern int lfsr_valid;
 // Language and translation.
 extern int plain_char_signed_flag;
 extern int suppress_integer_promotion_flag;
+// Standard C: integer promotion, and string literals that become pointers
+// to data memory placed in data memory.
+extern int standard_c_flag;
 extern int merge_duplicate_strings_flag;
 extern int default_local_storage_class;
 
@@ -59,6 +62,11 @@ extern int debug_code_gen_flag;
 extern int emit_assembly_flag;
 extern int dump_procedural_abstraction;
 extern int dump_assembly_level_basic_blocks;
+
+// The table that popt parses the command line with.  vexcc reads it too, to
+// tell the compiler options that take a value from those that do not.
+struct poptOption;
+extern struct poptOption options_table[];
 
 int cmd_init(int argc, const char **argv);
 int cmd_parse_args();

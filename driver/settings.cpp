@@ -24,6 +24,7 @@ int lfsr_valid;
 
 int plain_char_signed_flag = 1;
 int suppress_integer_promotion_flag = 1;
+int standard_c_flag = 0;
 int merge_duplicate_strings_flag = 1;
 int default_local_storage_class = SC_AUTO;
 

@@ -1,6 +1,7 @@
 /* The program's entry: the reset vector jumps here.  Sets up the software
-   stack, gives every variable its initial value and runs main.  Some
-   devices lack LFSR, so the pointers are loaded a byte at a time. */
+   stack, gives every variable its initial value, runs main and keeps its
+   result as the program's status.  Some devices lack LFSR, so the pointers
+   are loaded a byte at a time. */
 
 /* The linker's stack and its copy table of initialized data (the table's
    layout is described with the linker's start-up support). */
@@ -10,7 +11,15 @@ extern rom unsigned char _cinit[];
 /* Register pairs seen as 16-bit registers. */
 extern volatile near unsigned int FSR1, FSR2, TBLPTR;
 
+/* main is called as the void function the compiler expects by default;
+   an int main leaves its result in PRODL:PRODH, which becomes the status.
+   A void main leaves whatever those held, so only an int main (or a call
+   of exit) gives a meaningful status. */
 void main(void);
+
+/* The program's status, where the simulator (vxsim --exit-status) and a
+   debugger find it once the program sleeps; exit() stores it too. */
+int __exit_status;
 
 void _startup(void)
 {
@@ -113,6 +122,10 @@ void _startup(void)
     _endasm
 
     main();
+    _asm
+        movff PRODL, __exit_status
+        movff PRODH, __exit_status + 1
+    _endasm
 
     /* A program that returns from main stays asleep: a wake-up finds the
        sleep instruction again. */

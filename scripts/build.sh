@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything into build/ and compiles the bundled example.
+# Builds everything into build/, compiles the interrupt example and builds
+# and runs the hello example in the simulator.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -8,3 +9,4 @@ cmake --build build
 mkdir -p build/example
 cd build/example
 ../bin/vexc -verbose ../../examples/blink.c
+../bin/vexcc --run ../../examples/hello.c

@@ -12,6 +12,8 @@ constexpr unsigned SFR_FIRST = 0xF60;   // special-function registers: 0xF60 .. 
 constexpr unsigned ACCESS_LOW_END = 0x60; // access-bit-0 operands below this reach bank 0
 
 enum sfr_address : uint16_t {
+    SFR_TXSTA = 0xFD3,
+    SFR_TXREG = 0xFD4,
     SFR_RCON = 0xFD5,
     SFR_INTCON2 = 0xFD6,
     SFR_T0CON = 0xFD7,
@@ -117,6 +119,13 @@ enum t0con_bit : uint8_t {
     T0CON_TMR0ON = 0x80,
 };
 
+// The serial transmitter.  A byte written to TXREG goes out at once, so
+// TXSTA_TRMT ("transmit register empty") always reads as set and a program
+// that polls it before each write never waits.
+enum txsta_bit : uint8_t {
+    TXSTA_TRMT = 0x02,
+};
+
 struct sfr_name {
     const char *name;
     uint16_t address;
@@ -140,7 +149,7 @@ inline constexpr sfr_name SFR_NAMES[] = {
     {"TOSL", SFR_TOSL},         {"TOSH", SFR_TOSH},         {"TOSU", SFR_TOSU},
     {"INTCON", SFR_INTCON},     {"INTCON2", SFR_INTCON2},   {"RCON", SFR_RCON},
     {"T0CON", SFR_T0CON},       {"TMR0", SFR_TMR0L},        {"TMR0L", SFR_TMR0L},
-    {"TMR0H", SFR_TMR0H},
+    {"TMR0H", SFR_TMR0H},       {"TXREG", SFR_TXREG},       {"TXSTA", SFR_TXSTA},
 };
 
 // Returns 1 and the address when `name` is a register of the table.

@@ -310,8 +310,11 @@ symbol *trn_declare_sym(const char *name, typell *type, int32_t storage_class, b
         type_free(type);
         return nullptr;
     }
+    // The start-up code calls main without arguments; it keeps an int result
+    // as the program's exit status, which standard C expects silently.
     if (function && strcmp(name, "main") == 0 && linkage != LINK_INTERNAL &&
-        !are_types_compatible(type, void_function_type, true))
+        !are_types_compatible(type, void_function_type, true) &&
+        !(standard_c_flag && are_types_compatible(type, default_function_type, true)))
         trn_error(2103);
     if (!s_process_declaration(name, type, &storage_class, parameter, file_scope)) {
         type_free(type);

@@ -135,6 +135,7 @@ void trnArg(pcodell *value, int32_t line, const char *file)
         return;
     }
     call.next_param = param->next;
+    value = trn_place_string_literal(param->type, value);
     int verdict = value->type ? s_argument_fits(param->type, value) : 0;
     if (verdict == 0 || ll_sizeof_type(value->type) == 0) {
         trn_error(1146, call.number);

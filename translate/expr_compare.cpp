@@ -243,6 +243,7 @@ pcodell *trnAssign(pcodell *lvalue, pcodell *value, bool check, int32_t line, co
         trn_error(1153);
         return s_fail(lvalue, value);
     }
+    value = trn_place_string_literal(lvalue->type, value);
     if (!trn_can_assign(lvalue->type, value, check))
         return s_fail(lvalue, value);
     if (is_type_scalar(lvalue->type)) {

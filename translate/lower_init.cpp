@@ -9,6 +9,7 @@
 #include "support/vxassert.h"
 #include "translate/lower_internal.h"
 #include "translate/ranges.h"
+#include "translate/translate.h"
 #include "translate/trnalloc.h"
 
 namespace {
@@ -133,13 +134,15 @@ void s_initialize_scalar(init_walk &walk, const typell *type, const initializer 
     const initializer *element = s_scalar_element(init);
     if (!element)
         return;
-    if (!s_assignable(element->value, type)) {
+    pcodell *placed = trn_place_string_literal(type, pcodell_copy(element->value));
+    if (!s_assignable(placed, type)) {
+        pcodellFreeTree(placed);
         post_error(1131);
         return;
     }
     typell *target = type_copy(type);
     target->is_bitfield = 0;
-    pcodell *value = ll_cast(pcodell_copy(element->value), target);
+    pcodell *value = ll_cast(placed, target);
     uint32_t size = ll_sizeof_type(type);
     symbol *sym = nullptr;
     int64_t address_offset = 0;

@@ -75,9 +75,10 @@ symbol *sym_temp_label(int32_t line, const char *file)
     return label;
 }
 
-symbol *sym_string_symbol(uint32_t length)
+symbol *sym_string_symbol(uint32_t length, bool in_data_memory)
 {
-    typell *type = s_char_array(length + 1, MEMORY_ROM, trnGetDefaultRange(MEMORY_ROM), true);
+    int32_t memory = in_data_memory ? MEMORY_RAM : MEMORY_ROM;
+    typell *type = s_char_array(length + 1, memory, trnGetDefaultRange(memory), !in_data_memory);
     return sym_create_symbol(s_numbered("__string_%d", s_string_counter).c_str(), type, LINK_INTERNAL, SC_STATIC);
 }
 

@@ -166,6 +166,7 @@ stmt *trnReturnStatement(pcodell *value, int32_t line, const char *file)
         pcodellFreeTree(value);
         return s_jump(sReturnLabel, line, file);
     }
+    value = trn_place_string_literal(want, value);
     const typell *from = value->type;
     bool ok = true;
     if (is_type_arithmetic(want) && is_type_arithmetic(from)) {

@@ -145,7 +145,9 @@ const char *sym_get_default_idata_scn_name();
 void sym_get_fake_tag_name(char *buffer, unsigned size);
 symbol *sym_temp_symbol(uint32_t size);
 symbol *sym_temp_label(int32_t line, const char *file);
-symbol *sym_string_symbol(uint32_t length);
+// A string literal's array: constant in program memory, or (for standard C)
+// a plain char array in data memory.
+symbol *sym_string_symbol(uint32_t length, bool in_data_memory = false);
 symbol *sym_config_symbol();
 char *sym_make_act_rec_scn_name(const char *function_name);
 

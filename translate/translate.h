@@ -161,6 +161,10 @@ stmt *trnEnumLabel(const char *name, pcodell *value, stmt *statement, TRN_POS);
 stmt *trnAssembly(asm_statement *block, TRN_POS);
 stmt *trnPragma(const pragma_record *pragma, TRN_POS);
 pcodell *trnStringLiteral(const char *text, uint32_t length, TRN_POS);
+// A string literal in data memory that meets a pointer to program memory
+// (an assignment, argument, return or initializer) is replaced by the same
+// literal in program memory.
+pcodell *trn_place_string_literal(const typell *target, pcodell *value);
 // `tail` is the list's last statement, where the string-table section goes.
 stmt *trnPostProcess(stmt *list, stmt *tail);
 symbol *sGetInternalLabel(const char *prefix);

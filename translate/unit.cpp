@@ -150,27 +150,51 @@ stmt *trnPragma(const pragma_record *pragma, int32_t line, const char *file)
     }
 }
 
-pcodell *trnStringLiteral(const char *text, uint32_t length, int32_t line, const char *file)
+namespace {
+
+pcodell *s_string_literal(const char *text, uint32_t length, bool in_data_memory, int32_t line, const char *file)
 {
     symbol *sym = nullptr;
     std::string bytes(text, length);
+    std::string key = (in_data_memory ? "d" : "p") + bytes;
     if (merge_duplicate_strings_flag) {
-        auto found = s_string_index.find(bytes);
+        auto found = s_string_index.find(key);
         if (found != s_string_index.end())
             sym = found->second;
     }
     if (!sym) {
-        sym = sym_string_symbol(length);
+        sym = sym_string_symbol(length, in_data_memory);
         free(sym->string_text);
         sym->string_text = static_cast<char *>(trn_alloc(length + 1));
         memcpy(sym->string_text, text, length);
         sym->string_length = length;
-        s_string_index.emplace(bytes, sym);
+        s_string_index.emplace(key, sym);
         sStringLiteralTable.push_back({bytes, sym});
     }
     ++sym->ref_count;
     pcodell *ident = ll_ident(sym, line, file);
     return ll_indir(ident, ll_sizeof_type(sym->type), sym->type->memory, sym->type->range, line, file);
+}
+
+} // namespace
+
+pcodell *trnStringLiteral(const char *text, uint32_t length, int32_t line, const char *file)
+{
+    return s_string_literal(text, length, standard_c_flag != 0, line, file);
+}
+
+pcodell *trn_place_string_literal(const typell *target, pcodell *value)
+{
+    bool literal_in_data = value && isPcodellIdentifier(value) && value->sym && value->sym->string_text &&
+                           value->sym->type->memory == MEMORY_RAM;
+    if (!literal_in_data || !is_type_pointer(target) || target->next->memory != MEMORY_ROM)
+        return value;
+    symbol *in_data = value->sym;
+    pcodell *in_program = trnLvalueToRvalue(
+        s_string_literal(in_data->string_text, in_data->string_length, false, value->line, value->file));
+    --in_data->ref_count;
+    pcodellFreeTree(value);
+    return in_program;
 }
 
 stmt *trnPostProcess(stmt *list, stmt *tail)
@@ -200,12 +224,22 @@ stmt *trnPostProcess(stmt *list, stmt *tail)
                 p->alias->storage_class = SC_EXTERN;
     }
     // A literal that only initialized a character array was consumed by that
-    // initializer and is no object of its own.
-    bool any_referenced = std::any_of(sStringLiteralTable.begin(), sStringLiteralTable.end(),
-                                      [](const string_entry &e) { return e.sym->ref_count > 0; });
-    if (any_referenced) {
+    // initializer and is no object of its own.  Literals in program memory
+    // go to the string table, those of standard C into initialized data.
+    struct placement {
+        section_type type;
+        const char *name;
+        int32_t memory;
+    };
+    for (const placement &place : {placement{SECTION_ROMDATA, ".stringtable", MEMORY_ROM},
+                                   placement{SECTION_IDATA, ".stringdata", MEMORY_RAM}}) {
+        auto placed_here = [&](const string_entry &e) {
+            return e.sym->ref_count > 0 && e.sym->type->memory == place.memory;
+        };
+        if (std::none_of(sStringLiteralTable.begin(), sStringLiteralTable.end(), placed_here))
+            continue;
         symbol *change = nullptr;
-        trn_guard([&] { change = sym_enter_section(SECTION_ROMDATA, ".stringtable", false, false, false, false, 0); });
+        trn_guard([&] { change = sym_enter_section(place.type, place.name, false, false, false, false, 0); });
         pcodell *tree = pcodell_create(I_SECTION, nullptr, nullptr, 0, nullptr);
         tree->sym = change;
         stmt *change_statement = stmtCreate(tree);
@@ -215,8 +249,9 @@ stmt *trnPostProcess(stmt *list, stmt *tail)
         } else {
             list = change_statement;
         }
+        tail = change_statement;
         for (const string_entry &e : sStringLiteralTable) {
-            if (e.sym->ref_count == 0)
+            if (!placed_here(e))
                 continue;
             ll_initialize_string_literal(e.sym);
             sym_declare_symbol(e.sym, true, e.sym->line, e.sym->file);

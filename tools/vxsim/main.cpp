@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,10 +40,61 @@ const char USAGE[] =
     "  --trace                print one line per executed instruction\n"
     "  --stats                print the cycle, instruction and interrupt counts\n"
     "                         at the end\n"
+    "  --exit-status          exit with the program's status (the low byte of\n"
+    "                         __exit_status, from the map) after SLEEP or HALT\n"
     "  -h, --help             print this help\n"
     "\n"
-    "Exit status: 0 after SLEEP or HALT, 1 for bad usage or input, 2 when the\n"
-    "program stops on an error or at the cycle limit.\n";
+    "Bytes the program writes to TXREG go to standard output as they are written.\n"
+    "\n"
+    "Exit status: 0 after SLEEP or HALT (the program's status with\n"
+    "--exit-status), 1 for bad usage, otherwise:\n";
+
+// The symbol where the start-up code and exit() leave the program's status.
+const char EXIT_STATUS_SYMBOL[] = "__exit_status";
+
+// Why vxsim itself could not run a program to its end.  Plain runs keep the
+// two coarse statuses that scripts already test for; with --exit-status any
+// status of 0 to 255 may be the program's, so each failure gets its own,
+// above those that programs commonly return.
+enum sim_failure { FAIL_INPUT, FAIL_CYCLE_LIMIT, FAIL_INSTRUCTION, FAIL_STACK, FAIL_PROGRAM_COUNTER, FAILURE_KINDS };
+
+struct failure_status {
+    int plain;
+    int with_exit_status;
+    const char *what;
+};
+
+constexpr failure_status FAILURE_STATUS[] = {
+    {1, 121, "an unreadable or unfit program, map or symbol"},
+    {2, 122, "the cycle limit reached"},
+    {2, 123, "an invalid or unsupported instruction word"},
+    {2, 124, "a return stack overflow or underflow"},
+    {2, 125, "a program counter outside program memory"},
+};
+static_assert(std::size(FAILURE_STATUS) == FAILURE_KINDS, "one status per failure, in enum order");
+
+void s_print_usage()
+{
+    std::fputs(USAGE, stdout);
+    for (const failure_status &failure : FAILURE_STATUS)
+        std::printf("  %d (%d with --exit-status)  %s\n", failure.plain, failure.with_exit_status,
+                    failure.what);
+}
+
+sim_failure s_stop_failure(sim_stop_reason stop)
+{
+    switch (stop) {
+    case SIM_CYCLE_LIMIT:
+        return FAIL_CYCLE_LIMIT;
+    case SIM_STACK_OVERFLOW:
+    case SIM_STACK_UNDERFLOW:
+        return FAIL_STACK;
+    case SIM_PC_OUT_OF_RANGE:
+        return FAIL_PROGRAM_COUNTER;
+    default:
+        return FAIL_INSTRUCTION;
+    }
+}
 
 struct print_request {
     const char *option = "--print";
@@ -61,6 +113,7 @@ struct sim_options {
     uint64_t cycle_limit = DEFAULT_CYCLE_LIMIT;
     bool trace = false;
     bool stats = false;
+    bool exit_status = false;
     std::vector<print_request> prints;
     std::vector<sim_irq> irqs;
 };
@@ -123,10 +176,12 @@ int s_parse(int argc, char **argv, sim_options *options)
         const char *arg = argv[i];
         const char *value = nullptr;
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
-            std::fputs(USAGE, stdout);
+            s_print_usage();
             return 0;
         } else if (std::strcmp(arg, "--trace") == 0) {
             options->trace = true;
+        } else if (std::strcmp(arg, "--exit-status") == 0) {
+            options->exit_status = true;
         } else if (std::strcmp(arg, "--stats") == 0) {
             options->stats = true;
         } else if (cli_option_value(argc, argv, &i, "-p", &value)) {
@@ -177,6 +232,8 @@ int s_parse(int argc, char **argv, sim_options *options)
     }
     if (!options->program_file)
         return cli_usage_error("vxsim", "no program file given");
+    if (options->exit_status && !options->map_file)
+        return cli_usage_error("vxsim", "--exit-status needs the link map (-m FILE)");
     return -1;
 }
 
@@ -235,6 +292,11 @@ void s_print_values(const sim_options &options, const sim_state &s)
     }
 }
 
+int s_fail(const sim_options &options, sim_failure failure)
+{
+    return options.exit_status ? FAILURE_STATUS[failure].with_exit_status : FAILURE_STATUS[failure].plain;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -248,46 +310,56 @@ int main(int argc, char **argv)
     std::string error;
     if (options.map_file && !map_read(options.map_file, &map, &error)) {
         std::fprintf(stderr, "vxsim: %s\n", error.c_str());
-        return 1;
+        return s_fail(options, FAIL_INPUT);
     }
     if (options.processor == 0 && !map.device.empty() &&
         (!convertDvsProcName(map.device.c_str(), &options.processor) ||
          getInstSet(options.processor) != _VxCORE)) {
         std::fprintf(stderr, "vxsim: the map %s names '%s', which is no VxCORE device\n",
                      options.map_file, map.device.c_str());
-        return 1;
+        return s_fail(options, FAIL_INPUT);
     }
     if (options.processor == 0)
         options.processor = DEFAULT_PROCESSOR;
+    const map_symbol *exit_status = nullptr;
+    if (options.exit_status) {
+        exit_status = map_find(map.symbols, EXIT_STATUS_SYMBOL);
+        if (!exit_status || exit_status->in_program_memory || exit_status->address + 1 >= DATA_MEMORY_SIZE) {
+            std::fprintf(stderr, "vxsim: the map %s has no %s in data memory (is the runtime's start-up linked?)\n",
+                         options.map_file, EXIT_STATUS_SYMBOL);
+            return s_fail(options, FAIL_INPUT);
+        }
+    }
 
     hex_image image;
     if (!hex_read(options.program_file, &image, &error)) {
         std::fprintf(stderr, "vxsim: %s\n", error.c_str());
-        return 1;
+        return s_fail(options, FAIL_INPUT);
     }
     auto s = std::make_unique<sim_state>();
     sim_init(s.get(), getProgramLocations(options.processor));
     if (!sim_load_image(s.get(), image, &error)) {
         std::fprintf(stderr, "vxsim: %s: %s of %s\n", options.program_file, error.c_str(),
                      getDvsProcName(options.processor));
-        return 1;
+        return s_fail(options, FAIL_INPUT);
     }
     if (!s_resolve_prints(&options, map, *s))
-        return 1;
+        return s_fail(options, FAIL_INPUT);
     for (const sim_irq &irq : options.irqs)
         sim_request_interrupt(s.get(), irq.cycle, irq.line);
+    s->transmit = stdout;
 
     sim_stop_reason stop = options.trace ? sim_run_traced(s.get(), options.cycle_limit, stdout)
                                          : sim_run(s.get(), options.cycle_limit);
-    status = 0;
+    status = exit_status ? s->data[exit_status->address] : 0;
     if (stop == SIM_CYCLE_LIMIT) {
         std::fprintf(stderr, "vxsim: stopped at 0x%06X: cycle limit of %" PRIu64 " reached\n",
                      unsigned(s->stop_pc), options.cycle_limit);
-        status = 2;
+        status = s_fail(options, FAIL_CYCLE_LIMIT);
     } else if (stop != SIM_SLEEP && stop != SIM_HALT) {
         std::fprintf(stderr, "vxsim: stopped at 0x%06X: %s\n", unsigned(s->stop_pc),
                      sim_stop_text(stop));
-        status = 2;
+        status = s_fail(options, s_stop_failure(stop));
     }
     s_print_values(options, *s);
     if (options.stats)

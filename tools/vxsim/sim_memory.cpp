@@ -70,6 +70,16 @@ void sim_write_special(sim_state &s, uint16_t address, uint8_t value)
     case SFR_TBLPTRU:
         s.data[address] = value & 0x3F;
         break;
+    case SFR_TXSTA:
+        s.data[address] = value | TXSTA_TRMT;
+        break;
+    case SFR_TXREG:
+        s.data[address] = value;
+        if (s.transmit) {
+            std::fputc(value, s.transmit);
+            std::fflush(s.transmit);
+        }
+        break;
     case SFR_RCON:
     case SFR_INTCON2:
     case SFR_INTCON:

@@ -1,7 +1,7 @@
 // Data-memory access with the behaviour of the special-function registers:
 // indirect access through the three pointers, the program-counter latches,
-// the return-stack window, the interrupt and timer registers and the
-// registers narrower than a byte.
+// the return-stack window, the interrupt and timer registers, the serial
+// transmitter and the registers narrower than a byte.
 #pragma once
 #include "tools/vxsim/sim_state.h"
 
@@ -50,9 +50,10 @@ inline uint8_t sim_read(sim_state &s, uint16_t address)
     return s.data[address];
 }
 
-// Registers from RCON upward have side effects or narrow widths on write.
-constexpr uint16_t FIRST_SPECIAL_WRITE = SFR_RCON;
-static_assert(SFR_INTCON2 > FIRST_SPECIAL_WRITE && SFR_T0CON > FIRST_SPECIAL_WRITE &&
+// Registers from TXSTA upward have side effects or narrow widths on write.
+constexpr uint16_t FIRST_SPECIAL_WRITE = SFR_TXSTA;
+static_assert(SFR_TXREG > FIRST_SPECIAL_WRITE && SFR_RCON > FIRST_SPECIAL_WRITE &&
+              SFR_INTCON2 > FIRST_SPECIAL_WRITE && SFR_T0CON > FIRST_SPECIAL_WRITE &&
               SFR_FSR2L > FIRST_SPECIAL_WRITE && SFR_TMR0L > FIRST_SPECIAL_WRITE &&
               SFR_INTCON > FIRST_SPECIAL_WRITE);
 

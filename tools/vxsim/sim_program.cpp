@@ -103,12 +103,14 @@ void sim_init(sim_state *s, uint32_t program_bytes)
     s->irqs.clear();
     s->irq_next = 0;
     s->irq_due = SIM_NEVER;
+    s->transmit = nullptr;
     sim_reset(s);
 }
 
 void sim_reset(sim_state *s)
 {
     std::memset(s->data + SFR_FIRST, 0, DATA_MEMORY_SIZE - SFR_FIRST);
+    s->data[SFR_TXSTA] = TXSTA_TRMT;
     s->data[VOID_CELL] = 0;
     s->pc = 0;
     std::memset(s->stack, 0, sizeof s->stack);

@@ -92,13 +92,16 @@ struct sim_state {
     uint32_t prescaler;     // cycles counted towards the timer's next step
     sim_stop_reason stop;
     uint32_t stop_pc;
+    // Where the bytes written to TXREG go, flushed one by one so that a
+    // watcher sees each as it is sent; null drops them.
+    FILE *transmit;
 };
 
 constexpr uint8_t STKPTR_FULL = 0x80;
 constexpr uint8_t STKPTR_UNDERFLOW = 0x40;
 
 // Program memory of `program_bytes` bytes, erased (every word 0xFFFF), and
-// the power-on state.
+// the power-on state, with no transmit stream.
 void sim_init(sim_state *s, uint32_t program_bytes);
 
 // The power-on state of the registers, the stack and the counters; memory
