@@ -165,13 +165,26 @@ static std::string s_compiler_path(const char *argv0)
     return std::string(image.data(), static_cast<size_t>(length));
 }
 
-static std::string s_preprocessor_path(const char *argv0)
+static std::string s_compiler_directory(const char *argv0)
 {
     std::string compiler = s_compiler_path(argv0);
     unsigned size = pathdir(nullptr, compiler.c_str(), 0);
     std::string dir(size, '\0');
     dir.resize(pathdir(dir.data(), compiler.c_str(), size));
-    return dir + "vexpp";
+    return dir;
+}
+
+static std::string s_preprocessor_path(const char *argv0) { return s_compiler_directory(argv0) + "vexpp"; }
+
+// Without VEXC_INCLUDE the library headers of the installation are found
+// beside the compiler's directory, in ../include.
+static const char *s_default_include_path(const char *argv0)
+{
+    if (const char *given = getenv("VEXC_INCLUDE"))
+        return given;
+    static std::string installed;
+    installed = s_compiler_directory(argv0) + "../include";
+    return host_access(installed.c_str(), F_OK) == 0 ? installed.c_str() : nullptr;
 }
 
 static std::vector<std::string> s_preprocessor_arguments(const std::string &executable)
@@ -345,7 +358,7 @@ int compiler_main(int argc, const char **argv)
     }
 
     _initialize_compiler(_source_file_name, _error_file_name, _object_file_name, processor);
-    DefaultIncludePath = getenv("VEXC_INCLUDE");
+    DefaultIncludePath = s_default_include_path(argv[0]);
     int status = s_preprocess_and_compile(argv[0]);
     s_free_dependent_files();
     return status;
