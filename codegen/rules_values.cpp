@@ -742,6 +742,67 @@ void r_assign(pcodell *p)
     self().loc = result;
 }
 
+// The same with the value unused and x in data memory: x changed where it
+// lies, a byte at a time from the least significant, the carry or borrow
+// running up.
+void r_assign_in_place(pcodell *p)
+{
+    take(0);
+    take(1);
+    const gen_location &target = kid(0).loc;
+    bool subtract = operation_of(p->opcode) == operation::sub;
+    for (int32_t i = 0; i < value_bytes(p->left); ++i) {
+        emit(file_op(p, IT_MOVF, kid(1).loc, i, TO_W));
+        uint32_t opcode = subtract ? (i ? IT_SUBWFB : IT_SUBWF) : i && p->cop == B_ADD ? IT_ADDWFC : cop_opcode(p->cop);
+        emit(file_op(p, opcode, target, i, TO_F));
+    }
+}
+
+void r_assign_constant_in_place(pcodell *p)
+{
+    take(0);
+    const gen_location &x = kid(0).loc;
+    const gen_attrib &c = kid(1);
+    for (int32_t i = 0; i < value_bytes(p->left); ++i) {
+        if (p->cop != B_ADD && c.gkind == GCONST_INTEGER) {
+            emit(oVxcopLiteralF(p->cop, x.sym, x.offset + i, inst_access_bit(x.sym),
+                                static_cast<int32_t>((c.gvalue >> (8 * i)) & 0xFF), p->line, p->file));
+            continue;
+        }
+        emit(constant_w(p, c, i));
+        emit(file_op(p, i && p->cop == B_ADD ? IT_ADDWFC : cop_opcode(p->cop), x, i, TO_F));
+    }
+}
+
+// ++ and -- by one carry with a skip or a zero added; other steps add
+// their constant byte by byte.
+void r_step_in_place(pcodell *p)
+{
+    take(0);
+    const gen_location &x = kid(0).loc;
+    int32_t bytes = value_bytes(p->left);
+    bool increment = is_increment(p->opcode);
+    if (p->step != 1) {
+        uint32_t step = static_cast<uint32_t>(increment ? p->step : -p->step);
+        for (int32_t i = 0; i < bytes; ++i) {
+            emit(p, iVx_MOVLW(static_cast<int32_t>((step >> (8 * i)) & 0xFF)));
+            emit(file_op(p, i ? IT_ADDWFC : IT_ADDWF, x, i, TO_F));
+        }
+        return;
+    }
+    // The skip must land on the increment itself, so not after a bank
+    // selection.
+    if (increment && bytes == 2 && !inst_access_bit(x.sym)) {
+        emit(file_op(p, IT_INFSNZ, x, 0, TO_F));
+        emit(file_op(p, IT_INCF, x, 1, TO_F));
+        return;
+    }
+    emit(file_op(p, increment ? IT_INCF : IT_DECF, x, 0, TO_F));
+    emit(p, iVx_MOVLW(0));
+    for (int32_t i = 1; i < bytes; ++i)
+        emit(file_op(p, increment ? IT_ADDWFC : IT_SUBWFB, x, i, TO_F));
+}
+
 void r_step(pcodell *p)
 {
     take(0);

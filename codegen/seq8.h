@@ -1,6 +1,6 @@
-// Byte shift sequences: a file register shifted in place by a constant,
-// with the cost of each sequence for the rules that choose between them,
-// and WREG shifted by a constant.
+// Byte sequences: a file register shifted in place by a constant, with the
+// cost of each sequence for the rules that choose between them, WREG
+// shifted by a constant, and a file register combined with a literal.
 #pragma once
 #include <cstdint>
 
@@ -16,3 +16,7 @@ int oVxSHR8InPlaceByConstCost(int32_t n);
 ocode *oVxSHL8WbyConst(int32_t n, int32_t line, const char *file);
 // WREG shifted right, zeros coming in; 1 to 8 bits.
 ocode *oVxSHR8WbyConst(int32_t n, int32_t line, const char *file);
+// f op= literal (op a commutative_op) on a byte in data memory, with the
+// one-instruction forms of the common masks; nothing when it changes nothing.
+ocode *oVxcopLiteralF(int32_t op, symbol *f, int32_t offset, int32_t access, int32_t literal, int32_t line,
+                      const char *file);
