@@ -74,7 +74,7 @@ def host_side(source, work, vexc_options, execute=True):
     flags = HOST_FLAGS + [char]
     run(["gcc", *flags, "-Dmain=e2e_program_main", "-c", source, "-o", "prog_host.o"], work)
     run(["gcc", *flags, "-c", os.path.join(HERE, "host_main.c"), "-o", "host_main.o"], work)
-    run(["gcc", "-fsanitize=undefined", "prog_host.o", "host_main.o", "-o", "prog_host"], work)
+    run(["gcc", "-fsanitize=undefined", "prog_host.o", "host_main.o", "-o", "prog_host", "-lm"], work)
     if not execute:
         return None
     return bytes.fromhex(run([os.path.join(work, "prog_host")], work))
