@@ -46,8 +46,8 @@ void s_clear(gen_attrib *record) { *record = gen_attrib{}; }
 
 // Leaves the node's record pushed: the caller pops the records of all its
 // leaves at once.  Records of leaves after the first may hold a destination
-// that phase 1 chose, so only the first leaf's record and those the first
-// leaf's reduction may have dirtied are cleared.
+// that phase 1 chose, so they are cleared before phase 1 and kept from the
+// reductions of the leaves before them.
 void sReduce(pcodell *p, int goal)
 {
     int rule = _rule(p->labeller_state, goal);
@@ -70,8 +70,15 @@ void sReduce(pcodell *p, int goal)
         for (int i = 1; i < leaves; ++i)
             s_clear(own + 1 + i);
         _action_1(rule, p);
+        // A later leaf's reduction works in the records above its own, which
+        // are the records of the leaves after it: each gets back what phase
+        // 1 left in it before its own reduction.
+        gen_attrib after_phase1[MAX_LEAVES];
+        for (int i = 1; i < leaves; ++i)
+            after_phase1[i] = own[1 + i];
         s_attrib_stack_tos = own + 2;
         for (int i = 1; i < leaves; ++i) {
+            own[1 + i] = after_phase1[i];
             sReduce(kids[i], _nts[rule][i]);
             s_attrib_stack_tos = own + 2 + i;
         }

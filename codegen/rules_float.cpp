@@ -34,11 +34,25 @@ const char *arithmetic_routine(uint32_t opcode)
     }
 }
 
-// a op b: the result in a new temporary.
-gen_location float_operation(const pcodell *p, const char *routine, const gen_location &a, const gen_location &b)
+// An operand into a family's argument bytes: a constant byte by byte,
+// anything else copied from where it lies.
+ocode *operand_to_library(const pcodell *p, const gen_attrib &operand, const char *family)
 {
-    emit(to_library(p, a, "__AARGB", FLOAT_BYTES));
-    emit(to_library(p, b, "__BARGB", FLOAT_BYTES));
+    if (operand.loc.sym || operand.loc.kind != LOC_RAM)
+        return to_library(p, operand.loc, family, FLOAT_BYTES);
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
+        code = objAppend(code, constant_w(p, operand, i));
+        code = objAppend(code, at(p, iVx_MOVWF(math_byte(family, FLOAT_BYTES, i), 0)));
+    }
+    return code;
+}
+
+// a op b: the result in a new temporary.
+gen_location float_operation(const pcodell *p, const char *routine, const gen_attrib &a, const gen_attrib &b)
+{
+    emit(operand_to_library(p, a, "__AARGB"));
+    emit(operand_to_library(p, b, "__BARGB"));
     call(p, routine);
     gen_location r = temporary(FLOAT_BYTES);
     emit(from_library(p, "__AARGB", FLOAT_BYTES, r));
@@ -78,7 +92,37 @@ void r_float_arithmetic(pcodell *p)
 {
     take(0);
     take(1);
-    self().loc = float_operation(p, arithmetic_routine(p->opcode), kid(0).loc, kid(1).loc);
+    self().loc = float_operation(p, arithmetic_routine(p->opcode), kid(0), kid(1));
+}
+
+// x = a op b with x in data memory: the result goes there from the
+// argument bytes.
+void r_float_store(pcodell *p)
+{
+    take(0);
+    take(1);
+    take(2);
+    emit(operand_to_library(p, kid(1), "__AARGB"));
+    emit(operand_to_library(p, kid(2), "__BARGB"));
+    call(p, arithmetic_routine(p->right->opcode));
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, kid(0).loc));
+}
+
+// (a op b) op c: the first result is the second operation's first operand
+// where it lies.
+void r_float_chain(pcodell *p)
+{
+    take(0);
+    take(1);
+    take(2);
+    emit(operand_to_library(p, kid(0), "__AARGB"));
+    emit(operand_to_library(p, kid(1), "__BARGB"));
+    call(p, arithmetic_routine(p->left->opcode));
+    emit(operand_to_library(p, kid(2), "__BARGB"));
+    call(p, arithmetic_routine(p->opcode));
+    gen_location r = temporary(FLOAT_BYTES);
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, r));
+    self().loc = r;
 }
 
 // x op= y: x read, combined with y, written back; the result is the value.
@@ -87,7 +131,7 @@ void r_float_assign(pcodell *p)
     take(0);
     take(1);
     const gen_location &target = kid(0).loc;
-    gen_location result = float_operation(p, arithmetic_routine(p->opcode), target, kid(1).loc);
+    gen_location result = float_operation(p, arithmetic_routine(p->opcode), kid(0), kid(1));
     emit(copy(p, result, target, FLOAT_BYTES));
     self().loc = result;
 }
@@ -118,8 +162,8 @@ void compare(const pcodell *p, const char *routine)
 {
     take(0);
     take(1);
-    emit(to_library(p, kid(0).loc, "__AARGB", FLOAT_BYTES));
-    emit(to_library(p, kid(1).loc, "__BARGB", FLOAT_BYTES));
+    emit(operand_to_library(p, kid(0), "__AARGB"));
+    emit(operand_to_library(p, kid(1), "__BARGB"));
     call(p, routine);
 }
 
