@@ -14,8 +14,9 @@
    - with integer promotion on (-Oi+ or --standard-c) it is passed as an
      int, as in standard C;
    - with promotion off (the default) the compiler still passes it as an
-     int in calls of printf, sprintf, vprintf and vsprintf, but as a single
-     byte in every other call, so the callee has to read it with
+     int in calls of the printf family (printf, sprintf, snprintf, their
+     v forms and _ram twins), but as a single byte in every other call,
+     so the callee has to read it with
      va_arg(ap, char), or the caller casts it to int.  A constant that
      fits in 8 bits (3, 'a', 0x80) is a char too.
    float and double are both 32 bits wide and are passed unchanged;

@@ -31,11 +31,9 @@
    floats.  Until then they print nothing and skip their argument, so a
    program that prints no floats links no float code.
 
-   A char argument is passed as an int by printf, sprintf, vprintf and
-   vsprintf calls, and in every call with integer promotion on.  Calls of
-   snprintf and the `_ram` routines compiled with promotion off pass it as
-   one byte: cast char arguments (and char constants such as 'x' or 65)
-   to int there (see <stdarg.h>). */
+   A char argument (a char constant such as 'x' or 65 included) is passed
+   as an int to every routine of the printf family, whether integer
+   promotion is on or not (see <stdarg.h>). */
 #ifndef _STDIO_H
 #define _STDIO_H
 

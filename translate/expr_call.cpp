@@ -26,7 +26,12 @@ std::vector<call_context> s_calls;
 
 bool s_is_printf_family(const symbol *sym)
 {
-    static const char *const names[] = {"printf", "fprintf", "sprintf", "vprintf", "vfprintf", "vsprintf"};
+    // The library's snprintf and the routines that take their format in
+    // data memory read their char arguments as ints too.
+    static const char *const names[] = {"printf",       "fprintf",     "sprintf",      "vprintf",
+                                        "vfprintf",     "vsprintf",    "snprintf",     "vsnprintf",
+                                        "printf_ram",   "sprintf_ram", "snprintf_ram", "vprintf_ram",
+                                        "vsprintf_ram", "vsnprintf_ram"};
     if (!sym)
         return false;
     for (const char *name : names)
