@@ -37,6 +37,8 @@ EXAMPLES = [
     # 32-bit arithmetic, program-memory tables and interrupt-driven work
     "algo32_crc32", "algo32_fletcher32", "algo32_roots", "algo32_xorshift", "rom_lookup_tables", "rom_strings",
     "irq_timer_count", "irq_two_level_queue",
+    # floating point and formatted output
+    "float_filter_horner", "float_pid", "float_matrix", "math_functions", "stdio_sprintf_integers",
 ]
 OUT_SIZE = 64
 
