@@ -1,5 +1,7 @@
 // Actions of the rules for constants, addresses, objects and the 8- and
 // 16-bit operations on them.
+#include <algorithm>
+
 #include "codegen/frame.h"
 #include "codegen/regs.h"
 #include "codegen/rule_costs.h"
@@ -226,11 +228,34 @@ int32_t shift_count(const pcodell *p)
 }
 
 // Shifts the value at `loc` by a constant number of bits.
+// Whole bytes move first, the bytes shifted in cleared (or, for an
+// arithmetic right shift, filled with the sign); the rest of the count is
+// done a bit at a time.
 void shift_by_constant(const pcodell *p, const gen_location &loc, int32_t bytes, int32_t n)
 {
     operation op = operation_of(p->opcode);
-    for (int32_t i = 0; i < n && i < 8 * bytes; ++i)
-        shift_once(p, op, loc, bytes, is_arithmetic_shift(p));
+    bool arithmetic = is_arithmetic_shift(p);
+    int32_t moved = std::min(n / 8, bytes);
+    if (moved > 0) {
+        int32_t kept = bytes - moved;
+        if (op == operation::shl) {
+            for (int32_t i = bytes - 1; i >= moved; --i)
+                emit(copy_byte(p, loc, i - moved, loc, i));
+            for (int32_t i = 0; i < moved; ++i)
+                emit(file_op(p, IT_CLRF, loc, i, TO_F));
+        } else {
+            for (int32_t i = 0; i < kept; ++i)
+                emit(copy_byte(p, loc, i + moved, loc, i));
+            for (int32_t i = kept; i < bytes; ++i)
+                emit(file_op(p, IT_CLRF, loc, i, TO_F));
+            for (int32_t i = kept; arithmetic && kept > 0 && i < bytes; ++i) {
+                emit(p, iVx_BTFSC(loc.sym, loc.offset + kept - 1, 7));
+                emit(p, iVx_SETF(loc.sym, loc.offset + i));
+            }
+        }
+    }
+    for (int32_t i = 0; i < n % 8; ++i)
+        shift_once(p, op, loc, bytes, arithmetic);
 }
 
 void store_literal(const pcodell *p, const gen_attrib &c, const gen_location &to, int32_t bytes)
@@ -286,7 +311,7 @@ int r_shift8_cost(const pcodell *p)
 int r_shift_cost(const pcodell *p)
 {
     int32_t n = shift_count(p), bytes = value_bytes(p);
-    return n >= 0 && n < 8 * bytes ? (bytes + 1) * n : BURG_NOT_APPLICABLE;
+    return n >= 0 && n < 8 * bytes ? (bytes + 1) * (n % 8) + (n >= 8 ? 2 * bytes : 0) : BURG_NOT_APPLICABLE;
 }
 
 void r_icnst(pcodell *p) { self().icnst = static_cast<int32_t>(p->constant.value); }
