@@ -205,6 +205,8 @@ static std::vector<std::string> s_preprocessor_arguments(const std::string &exec
     args.push_back("-d__TRADITIONALVx__");
     if (standard_c_flag)
         args.push_back("-d__STANDARD_C__");
+    if (!plain_char_signed_flag)
+        args.push_back("-d__CHAR_UNSIGNED__");
     if (DefaultIncludePath)
         args.insert(args.end(), {"-i", s_quote(DefaultIncludePath)});
     if (verbose)

@@ -1,0 +1,6 @@
+#include <stdlib.h>
+
+long atol(const char *s)
+{
+    return strtol(s, NULL, 10);
+}

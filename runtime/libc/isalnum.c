@@ -1,0 +1,6 @@
+#include <ctype.h>
+
+int isalnum(int c)
+{
+    return isalpha(c) || isdigit(c);
+}

@@ -1,0 +1,6 @@
+#include <ctype.h>
+
+int ispunct(int c)
+{
+    return isgraph(c) && !isalnum(c);
+}

@@ -1,0 +1,7 @@
+#include <string.h>
+
+char *strcat(char *dst, const char *src)
+{
+    strcpy(dst + strlen(dst), src);
+    return dst;
+}

@@ -1,0 +1,10 @@
+#include <string.h>
+
+char *strcpy(char *dst, const char *src)
+{
+    char *d = dst;
+
+    while ((*d++ = *src++) != 0)
+        ;
+    return dst;
+}

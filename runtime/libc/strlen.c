@@ -1,0 +1,10 @@
+#include <string.h>
+
+size_t strlen(const char *s)
+{
+    const char *p = s;
+
+    while (*p)
+        p++;
+    return (size_t)(p - s);
+}

@@ -1,0 +1,15 @@
+#include <string.h>
+
+char *strstr(const char *s, const char *t)
+{
+    size_t i;
+
+    for (;; s++) {
+        for (i = 0; t[i] && s[i] == t[i]; i++)
+            ;
+        if (!t[i])
+            return (char *)s;
+        if (!*s)
+            return NULL;
+    }
+}
