@@ -7,9 +7,9 @@
 #include "driver/diag.h"
 #include "driver/options.h"
 #include "support/vxassert.h"
+#include "translate/expr_internal.h"
 #include "translate/lower_internal.h"
 #include "translate/ranges.h"
-#include "translate/translate.h"
 #include "translate/trnalloc.h"
 
 namespace {
@@ -103,6 +103,10 @@ bool s_assignable(const pcodell *value, const typell *type)
         return true;
     if (is_type_pointer(type)) {
         if (is_type_pointer(from) && are_types_compatible(from->next, type->next, false))
+            return true;
+        // As in an assignment: a pointer to void to or from another pointer
+        // of the same qualifiers and place.
+        if (is_type_pointer(from) && s_pointer_assignable(type, from) == 1)
             return true;
         if (s_is_zero(value))
             return true;
