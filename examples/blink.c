@@ -1,13 +1,16 @@
-/* Blinks an LED on port B, bit 0, from a timer interrupt: the main loop
-   sleeps while the high-priority handler counts timer overflows. */
+/* Blinks an LED from a timer interrupt: the high-priority handler counts
+   timer overflows and toggles the LED's bit every half second while the
+   main loop waits.  The LED's port is a byte of our own in access RAM. */
+
+#include <vxcore.h>
 
 #define LED_MASK      0x01
 #define TICKS_PER_HALF_SECOND 61
 
-volatile near unsigned char LATB;
-volatile near unsigned char TMR0_FLAGS;
-
+#pragma udata access blink_state
+volatile near unsigned char led_port;
 static near unsigned char ticks;
+#pragma udata
 
 void timer_isr (void);
 
@@ -21,18 +24,20 @@ void high_vector (void)
 #pragma interrupt timer_isr
 void timer_isr (void)
 {
-  TMR0_FLAGS &= ~0x04;
+  INTCON &= ~INTCON_TMR0IF;
   if (++ticks == TICKS_PER_HALF_SECOND)
     {
       ticks = 0;
-      LATB ^= LED_MASK;
+      led_port ^= LED_MASK;
     }
 }
 
 void main (void)
 {
-  LATB = 0;
+  led_port = 0;
   ticks = 0;
+  T0CON = T0CON_TMR0ON | T0CON_T08BIT | 5;
+  INTCON = INTCON_GIE | INTCON_TMR0IE;
   for (;;)
     ;
 }

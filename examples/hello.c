@@ -1,26 +1,16 @@
-/* Says hello through the serial transmitter.  vexcc --run shows what the
-   program sends and exits with main's result. */
+/* Greets through the serial transmitter: printf writes through putchar,
+   which the simulator shows on its standard output.  Built as standard C
+   (vexcc --standard-c), where the format lives in data memory and main
+   returns the program's exit status. */
 
-extern volatile near unsigned char TXREG;
-extern volatile near unsigned char TXSTA;
-
-/* Transmit register empty: the previous byte has gone out. */
-#define TXSTA_TRMT 0x02
-
-static char greeting[] = "hello\n";
-
-static void send (char c)
-{
-  while (!(TXSTA & TXSTA_TRMT))
-    ;
-  TXREG = c;
-}
+#include <stdio.h>
 
 int main (void)
 {
   unsigned char i;
 
-  for (i = 0; greeting[i] != '\0'; i++)
-    send (greeting[i]);
+  printf ("hello, world\n");
+  for (i = 1; i <= 3; i++)
+    printf ("%u squared is %u\n", i, i * i);
   return 0;
 }

@@ -9,4 +9,4 @@ cmake --build build
 mkdir -p build/example
 cd build/example
 ../bin/vexc -verbose ../../examples/blink.c
-../bin/vexcc --run ../../examples/hello.c
+../bin/vexcc --standard-c --run ../../examples/hello.c
