@@ -6,7 +6,8 @@ bit, and the flags each call raised with an exact computation on the host.
     check_float.py --bin DIR FAMILY
 
 FAMILY is add (FPA32, FPS32), mul (FPM32), div (FPD32), cmp (the five
-comparisons), int (INT3232 .. INT3208) or flo (FLO3232S .. FLO0832U).  The
+comparisons), int (INT3232 .. INT3208), flo (FLO3232S .. FLO0832U) or pow2
+(pow2x16).  The
 routines are called directly through their argument bytes: each program
 takes a batch of operands from initialized arrays, clears __FPFLAGS before
 every call, and leaves the results and the flags in arrays that vxsim
@@ -153,6 +154,7 @@ FAMILIES = {
             for n in (32, 24, 16, 8)},
     "flo": {f"FLO{n:02}32{s}": (1, n, 32, (lambda n, s: lambda a: from_int(n, s == "S", a))(n, s))
             for n in (32, 24, 16, 8) for s in "SU"},
+    "pow2": {"pow2x16": (1, 16, 32, lambda a: rounded(Fraction(2) ** (a - (1 << 16) if a >> 15 else a)))},
 }
 COMPARISONS = ["TALTB32", "TALEB32", "TAGTB32", "TAGEB32", "TAEQB32"]
 
@@ -244,6 +246,12 @@ def flo_operands(bits):
     values |= {rng.randrange(1 << rng.randrange(1, bits + 1)) for _ in range(600)}
     values |= {-rng.randrange(1 << rng.randrange(1, bits + 1)) & mask for _ in range(300)}
     return sorted(values)
+
+
+def pow2_operands():
+    """Every exponent from well below the subnormals to past the largest
+    float, and the extremes of 16 bits."""
+    return list(range(-170, 140)) + [-32768, -32767, -1000, -256, -255, 255, 256, 1000, 32766, 32767]
 
 
 # Programs.
@@ -353,6 +361,8 @@ def main():
                 operands = [(a,) for a in int_operands()]
             elif args.family == "flo":
                 operands = [(a,) for a in flo_operands(bits)]
+            elif args.family == "pow2":
+                operands = [(a & 0xFFFF,) for a in pow2_operands()]
             else:
                 operands = binary_operands(args.family)
             batch = BATCH_BYTES // 4
