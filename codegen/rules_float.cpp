@@ -7,6 +7,7 @@
 #include "codegen/frame.h"
 #include "codegen/rule_costs.h"
 #include "codegen/rules_support.h"
+#include "codegen/seq_float.h"
 #include "support/vxassert.h"
 #include "target/instset.h"
 #include "translate/types.h"
@@ -40,12 +41,30 @@ ocode *operand_to_library(const pcodell *p, const gen_attrib &operand, const cha
 {
     if (operand.loc.sym || operand.loc.kind != LOC_RAM)
         return to_library(p, operand.loc, family, FLOAT_BYTES);
-    ocode *code = nullptr;
+    return oVxMovLiteralFloat(p, operand.gvalue, family);
+}
+
+// ++ or -- of a float in program memory: its bytes read once with TBLRD*+
+// into the argument bytes (and kept as the old value), 1.0 added or
+// subtracted, the result written back with TBLWT*+.
+gen_location rom_float_step(const pcodell *p, const gen_location &target, bool increment, bool pre)
+{
+    gen_location old = temporary(FLOAT_BYTES), updated = temporary(FLOAT_BYTES);
+    emit(table_pointer(p, target, 0));
     for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
-        code = objAppend(code, constant_w(p, operand, i));
-        code = objAppend(code, at(p, iVx_MOVWF(math_byte(family, FLOAT_BYTES, i), 0)));
+        emit(p, iVx_TBLRDPOSTINC());
+        emit(copy_byte(p, ram(reg("TABLAT"), 0), 0, old, i));
     }
-    return code;
+    emit(to_library(p, old, "__AARGB", FLOAT_BYTES));
+    emit(oVxMovLiteralFloat(p, FLOAT_ONE, "__BARGB"));
+    call(p, increment ? "FPA32" : "FPS32");
+    emit(from_library(p, "__AARGB", FLOAT_BYTES, updated));
+    emit(table_pointer(p, target, 0));
+    for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
+        emit(copy_byte(p, updated, i, ram(reg("TABLAT"), 0), 0));
+        emit(p, iVx_TBLWTPOSTINC());
+    }
+    return pre ? updated : old;
 }
 
 // a op b: the result in a new temporary.
@@ -87,6 +106,21 @@ bool is_signed_to_float(uint32_t opcode)
 }
 
 } // namespace
+
+ocode *oVxMovLiteralFloat(const pcodell *p, uint32_t bits, const char *family)
+{
+    ocode *code = nullptr;
+    for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
+        code = objAppend(code, at(p, iVx_MOVLW(static_cast<int32_t>((bits >> (8 * i)) & 0xFF))));
+        code = objAppend(code, at(p, iVx_MOVWF(math_byte(family, FLOAT_BYTES, i), 0)));
+    }
+    return code;
+}
+
+gen_location oVxPreIncROMFloat(const pcodell *p, const gen_location &x) { return rom_float_step(p, x, true, true); }
+gen_location oVxPreDecROMFloat(const pcodell *p, const gen_location &x) { return rom_float_step(p, x, false, true); }
+gen_location oVxPstIncROMFloat(const pcodell *p, const gen_location &x) { return rom_float_step(p, x, true, false); }
+gen_location oVxPstDecROMFloat(const pcodell *p, const gen_location &x) { return rom_float_step(p, x, false, false); }
 
 void r_float_arithmetic(pcodell *p)
 {
@@ -141,18 +175,21 @@ void r_float_step(pcodell *p)
 {
     take(0);
     const gen_location &target = kid(0).loc;
+    bool pre = is_float_pre_step(p->opcode), increment = is_float_increment(p->opcode);
+    if (target.kind == LOC_ROM || target.kind == LOC_FAR_ROM) {
+        self().loc = pre ? (increment ? oVxPreIncROMFloat(p, target) : oVxPreDecROMFloat(p, target))
+                         : (increment ? oVxPstIncROMFloat(p, target) : oVxPstDecROMFloat(p, target));
+        return;
+    }
     gen_location old = temporary(FLOAT_BYTES);
     emit(copy(p, target, old, FLOAT_BYTES));
     emit(to_library(p, old, "__AARGB", FLOAT_BYTES));
-    for (int32_t i = 0; i < FLOAT_BYTES; ++i) {
-        emit(p, iVx_MOVLW(static_cast<int32_t>((FLOAT_ONE >> (8 * i)) & 0xFF)));
-        emit(p, iVx_MOVWF(math_byte("__BARGB", FLOAT_BYTES, i), 0));
-    }
-    call(p, is_float_increment(p->opcode) ? "FPA32" : "FPS32");
+    emit(oVxMovLiteralFloat(p, FLOAT_ONE, "__BARGB"));
+    call(p, increment ? "FPA32" : "FPS32");
     gen_location updated = temporary(FLOAT_BYTES);
     emit(from_library(p, "__AARGB", FLOAT_BYTES, updated));
     emit(copy(p, updated, target, FLOAT_BYTES));
-    self().loc = is_float_pre_step(p->opcode) ? updated : old;
+    self().loc = pre ? updated : old;
 }
 
 namespace {

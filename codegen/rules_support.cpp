@@ -121,10 +121,6 @@ ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32
     return objAppend(code, at(p, s_file_instruction(opcode, loc.sym, loc.offset + i, destination)));
 }
 
-namespace {
-
-// TBLPTR = the address held at `loc` + i, carried into the high and upper
-// bytes.
 ocode *table_pointer(const pcodell *p, const gen_location &loc, int32_t i)
 {
     ocode *code = at(p, iVx_opWF(IT_MOVF, loc.sym, loc.offset, 0));
@@ -140,8 +136,6 @@ ocode *table_pointer(const pcodell *p, const gen_location &loc, int32_t i)
     }
     return objAppend(code, at(p, iVx_CLRF(reg("TBLPTRU"), 0)));
 }
-
-} // namespace
 
 ocode *load_w(const pcodell *p, const gen_location &loc, int32_t i)
 {

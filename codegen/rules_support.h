@@ -45,6 +45,9 @@ ocode *file_op(const pcodell *p, uint32_t opcode, const gen_location &loc, int32
 // Byte `byte` of the general constant of record `c` into WREG.
 ocode *constant_w(const pcodell *p, const gen_attrib &c, int32_t byte);
 ocode *load_fsr0(const pcodell *p, const gen_location &pointer);
+// TBLPTR = the program-memory address held at `loc` + i, carried into the
+// high and upper bytes.
+ocode *table_pointer(const pcodell *p, const gen_location &loc, int32_t i);
 // A new compiler label, and a label record for it.
 symbol *new_label(const pcodell *p);
 ocode *place(const pcodell *p, symbol *label);
