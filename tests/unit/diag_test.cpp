@@ -84,81 +84,7 @@ void at_source_line(const char *file, int line)
     yylineno = line;
 }
 
-int index_of(unsigned number)
-{
-    for (int i = 0; i < MESSAGE_TABLE_SZ; ++i)
-        if (message_table[i].number == number)
-            return i;
-    return -1;
-}
-
 } // namespace
-
-TEST(MessageTable, HoldsEveryRowInListingOrder)
-{
-    int per_class[4] = {};
-    for (const message_row &row : message_table) {
-        ASSERT_LT(row.number, 4000u);
-        ++per_class[row.number / 1000];
-        EXPECT_GT(strlen(row.text), 0u) << row.number;
-        EXPECT_LE(strlen(row.text), 101u) << row.number;
-    }
-    EXPECT_EQ(per_class[0], 8);
-    EXPECT_EQ(per_class[1], 170);
-    EXPECT_EQ(per_class[2], 35);
-    EXPECT_EQ(per_class[3], 3);
-
-    EXPECT_EQ(message_table[0].number, 100u);
-    EXPECT_EQ(message_table[MESSAGE_TABLE_SZ - 1].number, 3003u);
-    int label = index_of(1114);
-    ASSERT_GE(label, 0);
-    EXPECT_EQ(message_table[label + 1].number, 1159u);
-    EXPECT_EQ(message_table[label + 2].number, 1115u);
-    for (int i = 1; i < MESSAGE_TABLE_SZ; ++i) {
-        unsigned previous = message_table[i - 1].number, current = message_table[i].number;
-        if (current == 1159 || previous == 1159)
-            continue;
-        EXPECT_LT(previous, current) << "row " << i;
-    }
-}
-
-TEST(MessageTable, OnlyTheInternalRowsLackHelp)
-{
-    std::vector<unsigned> empty;
-    for (const message_row &row : message_table)
-        if (row.help[0] == '\0')
-            empty.push_back(row.number);
-    EXPECT_EQ(empty, (std::vector<unsigned>{101, 151, 153, 154, 1000}));
-}
-
-TEST(MessageTable, TextsReadAsPublished)
-{
-    struct {
-        unsigned number;
-        const char *text;
-    } cases[] = {
-        {100, "-internal- %s"},
-        {154, "-internal- addAuxArrOrVar() - symbol '%s' has an suetag which is not in the Coff symbol table."},
-        {1105, "symbol '%s' has not been defined"},
-        {1159, "default label outside switch statement detected"},
-        {1208, "\"#pragma interrupt\" detected inside function body"},
-        {1520, "Conflicting declarations of symbol '%s' in sections '%s' and '%s'"},
-        {2104, "Maximum value of enum '%s' can not fit in %d bits"},
-        {3003, "nosave= location '%s' is part of the minimal automatic, but will not be saved"},
-    };
-    for (const auto &c : cases) {
-        int i = index_of(c.number);
-        ASSERT_GE(i, 0) << c.number;
-        EXPECT_STREQ(message_table[i].text, c.text);
-    }
-    EXPECT_STREQ(message_table[index_of(2077)].help,
-                 "The compiler managed resources which may be specified in a nosave= clause are WREG, BSR, "
-                 "STATUS, PROD, FSR0, TBLPTR, TABLAT, section(\".tmpdata\"), section(\"MATH_DATA\"), and when "
-                 "operating in extended mode, __RETVAL0.");
-    EXPECT_STREQ(message_table[index_of(1171)].help,
-                 "A bitfield must fit within a single storage unit, which for Lumex Tarn is a byte. Thus, a "
-                 "bitfield must contain 8 or fewer bits.");
-}
 
 TEST(RetrieveMessage, CopiesAtMostTheBufferAndLeavesUnknownNumbersAlone)
 {
@@ -242,16 +168,6 @@ TEST(PostError, ConsoleAndErrorFileLines)
     });
 }
 
-TEST(PostError, ConsoleNamesTheFullPathOfTheCurrentFile)
-{
-    isolated([] {
-        at_source_line("sub/../main.c", 3);
-        std::string out = captured_stdout([] { post_error(1100); });
-        EXPECT_EQ(out, _fullpath("main.c") + ":3:Error [1100] syntax error\n");
-        EXPECT_EQ(out[0], '/');
-    });
-}
-
 TEST(PostError, LongFormattedTextIsWrittenWhole)
 {
     isolated([] {
@@ -269,29 +185,6 @@ TEST(PostError, NumberWithoutRowWritesAnEmptyText)
         std::string out = captured_stdout([] { post_error(1001, "ignored"); });
         EXPECT_EQ(out, "/src/main.c:5:Error [1001] \n");
         EXPECT_EQ(get_error_count(), 1u);
-    });
-}
-
-TEST(PostError, FatalEndsTheCompilation)
-{
-    isolated([] {
-        at_source_line("/src/main.c", 2);
-        std::string out = captured_stdout([] { EXPECT_THROW(post_error(100, "boom"), compile_abort); });
-        EXPECT_EQ(out, "/src/main.c:2:Fatal [100] -internal- boom\n");
-        EXPECT_EQ(get_error_count(), 1u);
-    });
-}
-
-TEST(PostError, TwentyFifthErrorEndsTheCompilation)
-{
-    isolated([] {
-        std::string out = captured_stdout([] {
-            for (int i = 1; i < 25; ++i)
-                post_error(1100);
-            EXPECT_THROW(post_error(1100), compile_abort);
-        });
-        EXPECT_EQ(get_error_count(), 25u);
-        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 25);
     });
 }
 
@@ -341,35 +234,6 @@ TEST(Suppression, ErrorsAndFatalsAlwaysCount)
     });
 }
 
-TEST(Unnumbered, ReportsByLevelInBothFormats)
-{
-    isolated([] {
-        scratch_dir dir;
-        fs::path err = dir.path / "main.err";
-        ASSERT_EQ(error_init(err.c_str()), 0);
-        error_level = 3;
-        at_source_line("/src/main.c", 4);
-        std::string out = captured_stdout([] {
-            yyerror("yacc stack overflow");
-            yywarning("symbol '%s' unknown in varlocate", "buf");
-        });
-        EXPECT_EQ(out, "/src/main.c:4:Error: yacc stack overflow\n"
-                       "/src/main.c:4:Warning: symbol 'buf' unknown in varlocate\n");
-        error_level = 1;
-        out = captured_stdout([] {
-            yywarning("hidden");
-            yymessage("hidden");
-        });
-        EXPECT_EQ(out, "");
-        EXPECT_EQ(get_error_count(), 1u);
-        EXPECT_EQ(get_warning_count(), 1u);
-        EXPECT_EQ(get_message_count(), 0u);
-        error_uninit();
-        EXPECT_EQ(file_text(err), "Error[yy] /src/main.c 4 : yacc stack overflow\n"
-                                  "Warning[yy] /src/main.c 4 : symbol 'buf' unknown in varlocate\n");
-    });
-}
-
 TEST(Unnumbered, MessageConsoleLineKeepsTheFileNameAsGiven)
 {
     isolated([] {
@@ -412,21 +276,6 @@ TEST(ErrorFile, KeptOnlyWhenItHoldsAnAdmittedDiagnostic)
         });
 }
 
-TEST(ErrorFile, PreprocessorLinesKeepTheFileOfACleanCompile)
-{
-    isolated([] {
-        scratch_dir dir;
-        fs::path err = dir.path / "main.err";
-        const char *preprocessor_line = "Warning[2001] /src/main.c 3 : from the preprocessor\n";
-        FILE *f = fopen(err.c_str(), "w");
-        fputs(preprocessor_line, f);
-        fclose(f);
-        ASSERT_EQ(error_init(err.c_str()), 0);
-        error_uninit();
-        EXPECT_EQ(file_text(err), preprocessor_line);
-    });
-}
-
 TEST(ErrorFile, BackslashNamesOpenAndDelete)
 {
     isolated([] {
@@ -457,51 +306,4 @@ TEST(ErrorFile, NameThatCannotBeOpenedIsReportedAndLeftAlone)
         EXPECT_NE(error_init(overlong.c_str()), 0);
         error_uninit();
     });
-}
-
-TEST(Help, ListOmitsInternalRowsAndKeepsTableOrder)
-{
-    std::string out = captured_stdout(show_message_list);
-    EXPECT_EQ(out.substr(0, 28), "1000: %s\n1002: syntax error,");
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 208);
-    EXPECT_EQ(out.find("\n101: "), std::string::npos);
-    EXPECT_FALSE(out.starts_with("101: "));
-    EXPECT_NE(out.find("1114: case label outside switch statement detected\n"
-                       "1159: default label outside switch statement detected\n"
-                       "1115: multiple default labels in switch statement\n"),
-              std::string::npos);
-    EXPECT_TRUE(out.ends_with("\n3002: comparison of a signed integer to an unsigned integer detected\n"
-                              "3003: nosave= location '%s' is part of the minimal automatic, but will not be saved\n"));
-}
-
-TEST(Help, SingleRowsIncludingInternalOnes)
-{
-    struct {
-        unsigned number;
-        const char *expected;
-    } cases[] = {
-        {101, "101: -internal- Out of memory\n\n"},
-        {100, "100: -internal- %s\nAn internal compiler error has occurred. Contact Korvane Technical Support.\n"},
-        {1099, "1099: %s\nsource code '#error' directive message\n"},
-        {1001, ""},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(captured_stdout([&] { show_message_help(c.number); }), c.expected) << c.number;
-}
-
-TEST(Help, AllShowsEveryListedRowWithItsHelp)
-{
-    std::string out = captured_stdout([] { show_message_help(0); });
-    EXPECT_TRUE(out.starts_with("1000: %s\n\n\n1002: syntax error, '%s' expected\nThe parser"));
-    EXPECT_EQ(out.find("-internal"), std::string::npos);
-    const char *tail = "1251: '%s' operand count mismatch\nThe number of operands found for the specified opcode "
-                       "does not match the number of operands expected. Unlike the Vexasm assembler, the Lumex "
-                       "Tarn in-line assembler expects all operands to be explicitly specified. There are no "
-                       "default values for operands such as the access bit or destination bit.\n\n1252: ";
-    EXPECT_NE(out.find(tail), std::string::npos);
-    EXPECT_TRUE(out.ends_with("will not be saved\nThe compiler saves, as a minimal context, locations BSR, "
-                              "STATUS, and WREG. When specified in the nosave= clause for a low priority interrupt, "
-                              "these locations will not be saved.  Ensure that they are not required by either the "
-                              "low-priority interrupt or the mainline code.\n\n"));
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 208 * 3);
 }

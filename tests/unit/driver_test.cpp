@@ -9,8 +9,6 @@
 #include "driver/diag.h"
 #include "driver/driver.h"
 #include "driver/options.h"
-#include "target/procdb.h"
-#include "translate/ranges.h"
 
 namespace {
 
@@ -75,24 +73,7 @@ TEST(QuoteArgument, SplitsBackIntoTheSameText)
     }
 }
 
-TEST(DefaultRange, MemorySpacesKeepTheirOwnRange)
-{
-    EXPECT_EQ(trnGetDefaultRange(MEMORY_RAM), RANGE_FAR);
-    EXPECT_EQ(trnGetDefaultRange(MEMORY_ROM), RANGE_NEAR);
-    set_default_range(MEMORY_ROM, RANGE_FAR);
-    EXPECT_EQ(trnGetDefaultRange(MEMORY_ROM), RANGE_FAR);
-    EXPECT_EQ(trnGetDefaultRange(MEMORY_RAM), RANGE_FAR);
-    set_default_range(MEMORY_ROM, RANGE_NEAR);
-}
-
-TEST(DefaultRangeDeathTest, OtherMemoryIsAnInternalError)
-{
-    EXPECT_DEATH(set_default_range(102, RANGE_FAR), "Internal compiler error");
-    EXPECT_DEATH(trnGetDefaultRange(0), "Internal compiler error");
-}
-
-// Every case parses its own command line in a fresh option context; the
-// settings that a case can change are put back afterwards.
+// Every case parses its own command line in a fresh option context.
 struct parse_case {
     std::vector<const char *> args;
     int result;
@@ -102,21 +83,7 @@ struct parse_case {
 
 class ParseArgs : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        cmd_free();
-        processor = DEFAULT_PROCESSOR;
-        generic_processor_flag = 1;
-        processor_specified_on_cmdline = 0;
-        memory_model = 0;
-        error_level = 2;
-        procedural_abstraction_count = 4;
-        do_procedural_abstraction = 1;
-        do_banking_optimizations = 1;
-        default_local_storage_class = SC_AUTO;
-        set_default_range(MEMORY_RAM, RANGE_FAR);
-        set_default_range(MEMORY_ROM, RANGE_NEAR);
-    }
+    void TearDown() override { cmd_free(); }
 
     int parse(const std::vector<const char *> &args, std::string *output)
     {
@@ -145,32 +112,6 @@ protected:
     }
 };
 
-TEST_F(ParseArgs, ProcessorSelection)
-{
-    const parse_case cases[] = {
-        {{"-p", " 61c3506 "}, 1, "",
-         [] {
-             EXPECT_EQ(processor, 222);
-             EXPECT_EQ(generic_processor_flag, 0);
-             EXPECT_EQ(processor_specified_on_cmdline, 1);
-         }},
-        {{"-p", "vxCORE"}, 1, "",
-         [] {
-             EXPECT_EQ(processor, DEFAULT_PROCESSOR);
-             EXPECT_EQ(generic_processor_flag, 1);
-             EXPECT_EQ(processor_specified_on_cmdline, 1);
-         }},
-        {{"-p", "KV61C3506"}, 0, "Unknown processor 'KV61C3506'\n",
-         [] {
-             EXPECT_EQ(processor, DEFAULT_PROCESSOR);
-             EXPECT_EQ(generic_processor_flag, 0);
-         }},
-        {{}, 1, "", [] { EXPECT_EQ(processor_specified_on_cmdline, 0); }},
-    };
-    for (const parse_case &c : cases)
-        run(c);
-}
-
 TEST_F(ParseArgs, SuppressionNumbers)
 {
     const parse_case cases[] = {
@@ -190,117 +131,6 @@ TEST_F(ParseArgs, SuppressionNumbers)
     for (const parse_case &c : cases)
         run(c);
     EXPECT_TRUE(is_message_suppressed(2054));
-}
-
-TEST_F(ParseArgs, LocalStorageClass)
-{
-    const char *static_overlay =
-        "Warning: conflicting local storage classes of 'static' and 'overlay' specified; will use 'overlay'\n";
-    const parse_case cases[] = {
-        {{"-scs", "-sco"}, 1, static_overlay, [] { EXPECT_EQ(default_local_storage_class, SC_OVERLAY); }},
-        {{"-sco", "-scs"}, 1, static_overlay, [] { EXPECT_EQ(default_local_storage_class, SC_OVERLAY); }},
-        {{"-sca", "-scs"}, 1, "", [] { EXPECT_EQ(default_local_storage_class, SC_STATIC); }},
-        {{"-Ol+", "-sca"}, 1,
-         "Warning: conflicting local storage classes of 'static' and 'auto' specified; will use 'static'\n",
-         [] { EXPECT_EQ(default_local_storage_class, SC_STATIC); }},
-        {{"-sco", "-sca"}, 1,
-         "Warning: conflicting local storage classes of 'overlay' and 'auto' specified; will use 'overlay'\n",
-         [] { EXPECT_EQ(default_local_storage_class, SC_OVERLAY); }},
-        {{"-Ol", "-Ol-"}, 1, "", [] { EXPECT_EQ(default_local_storage_class, SC_AUTO); }},
-        {{"-sco", "-Ol-"}, 1, "", [] { EXPECT_EQ(default_local_storage_class, SC_OVERLAY); }},
-    };
-    for (const parse_case &c : cases)
-        run(c);
-}
-
-TEST_F(ParseArgs, MemoryModelAndRanges)
-{
-    const parse_case cases[] = {
-        {{"-ml"}, 1, "",
-         [] {
-             EXPECT_EQ(memory_model, 3);
-             EXPECT_EQ(trnGetDefaultRange(MEMORY_ROM), RANGE_FAR);
-         }},
-        {{"-ml", "-ms"}, 1, "",
-         [] {
-             EXPECT_EQ(memory_model, 0);
-             EXPECT_EQ(trnGetDefaultRange(MEMORY_ROM), RANGE_NEAR);
-         }},
-        {{"-Oa+"}, 1, "", [] { EXPECT_EQ(trnGetDefaultRange(MEMORY_RAM), RANGE_NEAR); }},
-        {{"-Oa"}, 1, "", [] { EXPECT_EQ(trnGetDefaultRange(MEMORY_RAM), RANGE_NEAR); }},
-        {{"-Oa", "-Oa-"}, 1, "", [] { EXPECT_EQ(trnGetDefaultRange(MEMORY_RAM), RANGE_FAR); }},
-    };
-    for (const parse_case &c : cases)
-        run(c);
-}
-
-TEST_F(ParseArgs, PostChecksAndSourceFile)
-{
-    const parse_case cases[] = {
-        {{"-w", "4", "-pa", "-1"}, 0, "Warning level must be 1, 2, or 3\n", nullptr},
-        {{"-pa", "-1"}, 0, "Procedural abstraction repeat count must be greater than 0\n", nullptr},
-        {{"-pa", "0"}, 1, "-pa=0 specified; disabling procedural abstraction\n",
-         [] { EXPECT_EQ(do_procedural_abstraction, 0); }},
-        {{"-O-", "prog.c", "-w", "1"}, 1, "",
-         [] {
-             EXPECT_STREQ(_source_file_name, "prog.c");
-             EXPECT_EQ(error_level, 1);
-         }},
-        {{"a.c", "b.c"}, 0, "Error: only one source file can be compiled; 'b.c' is extra\n", nullptr},
-        {{"--extended"}, 0, "Fatal [103] --extended cannot be specified to the non-extended mode compiler\n",
-         nullptr},
-        {{"-On0"}, 1, "-On0:  Option has been deprecated.  Please use -On-.\n",
-         [] { EXPECT_EQ(do_banking_optimizations, 0); }},
-        {{"--nope", "-fo"}, 0, "--nope:  unknown option\n-fo:  missing argument\n", nullptr},
-    };
-    for (const parse_case &c : cases)
-        run(c);
-}
-
-TEST_F(ParseArgs, PreprocessorInputs)
-{
-    const parse_case cases[] = {
-        {{"-I", "inc", "-I", "my dir", "-D", "A", "-D", "B=x y"}, 1, "",
-         [] {
-             ASSERT_EQ(num_includes, 2u);
-             EXPECT_STREQ(includes[0], "\"inc\"");
-             EXPECT_STREQ(includes[1], "\"my dir\"");
-             ASSERT_EQ(num_defines, 2u);
-             EXPECT_STREQ(command_line_defines[0], "A");
-             EXPECT_STREQ(command_line_defines[1], "B=x y");
-         }},
-        {{"-fo", "a.o", "-fo", "b.o", "-fe", "e.err", "--inc", "pre.h"}, 1, "",
-         [] {
-             EXPECT_STREQ(_object_file_name, "b.o");
-             EXPECT_STREQ(_error_file_name, "e.err");
-             EXPECT_STREQ(_cmdline_include_file_name, "pre.h");
-         }},
-    };
-    for (const parse_case &c : cases)
-        run(c);
-}
-
-TEST_F(ParseArgs, HelpEndsTheRun)
-{
-    std::string output;
-    EXPECT_EQ(parse({"prog.c", "-?"}, &output), -1);
-    EXPECT_EQ(output.rfind("Usage: vexc [options] file [options]\n", 0), 0u);
-    cmd_free();
-    EXPECT_EQ(parse({"--nope", "-h"}, &output), 0);
-    EXPECT_EQ(output.rfind("--nope:  unknown option\nUsage: vexc [options] file [options]\n", 0), 0u);
-}
-
-TEST_F(ParseArgs, LongFileNameIsRefused)
-{
-    std::string name(MAX_PATH_LENGTH, 'n');
-    std::string output;
-    EXPECT_EQ(parse({"-fo", name.c_str()}, &output), 0);
-    EXPECT_EQ(output, "Error: file name '" + name + "' is too long\n");
-    EXPECT_EQ(_object_file_name, nullptr);
-    cmd_free();
-    name.pop_back();
-    EXPECT_EQ(parse({"-fo", name.c_str()}, &output), 1);
-    EXPECT_EQ(output, "");
 }
 
 } // namespace

@@ -1,10 +1,9 @@
-// Constant records: the type that each spelling gets, the stored width,
-// the widening, conversion and increment rules.
+// Constant records: the type that each spelling gets, and the widening,
+// conversion and increment rules at the edges of every width.
 #include "frontend/constant.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "driver/diag.h"
 #include "support/strutil.h"
@@ -95,43 +94,6 @@ TEST(FrontendConstant, UnknownEscapeIsDiagnosedAndKeepsTheLetter)
     EXPECT_EQ(r.value, static_cast<uint32_t>('q'));
 }
 
-TEST(FrontendConstant, FloatConstants)
-{
-    const char *texts[] = {"1.5", "1.5f", "2e3", ".25", "3.", "1.0e-2F", "10.5L"};
-    const float values[] = {1.5f, 1.5f, 2000.0f, 0.25f, 3.0f, 0.01f, 10.5f};
-    for (size_t i = 0; i < std::size(texts); ++i) {
-        constant_record r{};
-        scan_float_constant(&r, texts[i]);
-        EXPECT_EQ(r.type, CT_FLOAT) << texts[i];
-        EXPECT_EQ(r.value, get_float_representation(values[i])) << texts[i];
-        EXPECT_EQ(get_float_constant_value(r.type, r.value), values[i]) << texts[i];
-    }
-}
-
-TEST(FrontendConstant, StringEscapesCountConvertedBytes)
-{
-    struct {
-        const char *body;
-        const char *bytes;
-        unsigned count;
-    } cases[] = {
-        {"abc", "abc", 3},
-        {"a\\nb", "a\nb", 3},
-        {"\\x41\\x42", "AB", 2},
-        {"\\1012", "A2", 2},
-        {"nul\\0end", "nul\0end", 7},
-        {"\\\"q\\\"", "\"q\"", 3},
-        {"", "", 0},
-    };
-    for (const auto &c : cases) {
-        char buffer[64];
-        unsigned count = convert_escape_sequences(buffer, c.body);
-        EXPECT_EQ(count, c.count) << c.body;
-        EXPECT_EQ(memcmp(buffer, c.bytes, c.count), 0) << c.body;
-        EXPECT_EQ(buffer[count], 0) << c.body;
-    }
-}
-
 TEST(FrontendConstant, Widening)
 {
     struct {
@@ -214,15 +176,6 @@ TEST(FrontendConstant, IncrementPromotes)
     constant_record f{CT_FLOAT, get_float_representation(1.5f)};
     const_inc(&f);
     EXPECT_EQ(get_float_constant_value(f.type, f.value), 2.5f);
-}
-
-TEST(FrontendConstant, WidthAndSignedness)
-{
-    const unsigned bits[] = {8, 8, 16, 16, 24, 24, 32, 32, 32};
-    for (uint32_t t = CT_SCHAR; t <= CT_FLOAT; ++t) {
-        EXPECT_EQ(nbits_in_type(t), bits[t]);
-        EXPECT_EQ(is_signed_type(t), t == CT_SCHAR || t == CT_INT || t == CT_SHORTLONG || t == CT_LONG || t == CT_FLOAT);
-    }
 }
 
 } // namespace

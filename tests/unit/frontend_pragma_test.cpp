@@ -1,20 +1,17 @@
-// Pragma records and line directives as the scanner hands them on.
+// Pragmas as the scanner hands them on: the diagnostics of malformed ones
+// and the configuration settings of a device.
 #include "frontend/pragma.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "driver/diag.h"
-#include "driver/driver.h"
 #include "driver/options.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "frontend/pragma_config.h"
-#include "frontend/varlocate.h"
-#include "support/list.h"
 #include "support/position.h"
 #include "target/procdb.h"
 
@@ -53,57 +50,6 @@ outcome run(const char *source)
     o.errors = get_error_count() - errors;
     o.warnings = get_warning_count() - warnings;
     return o;
-}
-
-TEST(FrontendPragma, RecordIsThirtyFiveWords)
-{
-    EXPECT_EQ(offsetof(pragma_record, nosave) - offsetof(pragma_record, absolute), 2 * sizeof(int32_t));
-    EXPECT_EQ(sizeof(((pragma_record *)nullptr)->nosave) / sizeof(int32_t), 12u);
-    EXPECT_EQ(sizeof(((pragma_record *)nullptr)->save) / sizeof(int32_t), 13u);
-}
-
-TEST(FrontendPragma, SectionWithAttributesAndAddress)
-{
-    outcome o = run("#pragma udata access overlay mydata = 0x100\nx");
-    ASSERT_TRUE(o.produced) << o.output;
-    EXPECT_EQ(o.record.kind, PRAGMA_SECTION);
-    EXPECT_EQ(o.record.section_type, PSECT_UDATA);
-    EXPECT_STREQ(o.record.section_name, "mydata");
-    EXPECT_EQ(o.record.overlay, 1);
-    EXPECT_EQ(o.record.access, 1);
-    EXPECT_EQ(o.record.absolute, 1);
-    EXPECT_EQ(o.record.address, 256u);
-    EXPECT_EQ(o.record.line, 1);
-    EXPECT_STREQ(o.record.file, "unit.c");
-    EXPECT_EQ(o.next_token, TK_IDENTIFIER);
-    EXPECT_EQ(o.output, "");
-    pragma_record_free(&o.record);
-}
-
-TEST(FrontendPragma, SectionKindsAndDefaults)
-{
-    struct {
-        const char *source;
-        uint32_t type;
-        const char *name;
-    } cases[] = {
-        {"#pragma code\n", PSECT_CODE, nullptr},
-        {"#pragma idata init_vars\n", PSECT_IDATA, "init_vars"},
-        {"  #  pragma romdata tables\n", PSECT_ROMDATA, "tables"},
-        {"#pragma udata\n", PSECT_UDATA, nullptr},
-        {"\t#pragma code boot=0x800", PSECT_CODE, "boot"},
-    };
-    for (const auto &c : cases) {
-        outcome o = run(c.source);
-        ASSERT_TRUE(o.produced) << c.source << o.output;
-        EXPECT_EQ(o.record.section_type, c.type) << c.source;
-        if (c.name)
-            EXPECT_STREQ(o.record.section_name, c.name) << c.source;
-        else
-            EXPECT_EQ(o.record.section_name, nullptr) << c.source;
-        EXPECT_EQ(o.record.overlay | o.record.access, 0) << c.source;
-        pragma_record_free(&o.record);
-    }
 }
 
 struct failing_case {
@@ -237,71 +183,6 @@ TEST_F(ConfigPragma, ChoicesMergeIntoTheirRegister)
     EXPECT_EQ(clock.specified, 0);
 }
 
-TEST(FrontendPragma, ListingPragmasAndEmptyPragmasLeaveNoTrace)
-{
-    for (const char *source : {"#pragma list\ny", "#pragma nolist whatever 1 2\ny", "#pragma\ny"}) {
-        outcome o = run(source);
-        EXPECT_FALSE(o.produced) << source;
-        EXPECT_EQ(o.output, "") << source;
-        EXPECT_EQ(o.next_token, TK_IDENTIFIER) << source;
-    }
-}
-
-TEST(FrontendPragma, TmpdataRecord)
-{
-    outcome o = run("#pragma tmpdata isr_tmp\n");
-    ASSERT_TRUE(o.produced);
-    EXPECT_EQ(o.record.kind, PRAGMA_TMPDATA);
-    EXPECT_STREQ(o.record.section_name, "isr_tmp");
-    pragma_record_free(&o.record);
-
-    o = run("#pragma tmpdata\n");
-    ASSERT_TRUE(o.produced);
-    EXPECT_EQ(o.record.section_name, nullptr);
-    pragma_record_free(&o.record);
-}
-
-TEST(FrontendPragma, InterruptLowWithSaveList)
-{
-    outcome o = run("#pragma interruptlow isr save=PRODL, section(\"MATH_DATA\"), counter\n");
-    ASSERT_TRUE(o.produced) << o.output;
-    EXPECT_EQ(o.record.kind, PRAGMA_INTERRUPT);
-    EXPECT_STREQ(o.record.function_name, "isr");
-    EXPECT_EQ(o.record.section_name, nullptr);
-    EXPECT_EQ(o.record.low_priority, 1);
-    EXPECT_EQ(o.record.save_section, 1);
-    for (int i = 0; i < SAVE_FLAG_COUNT; ++i)
-        EXPECT_EQ(o.record.save[i], i == SAVE_PROD || i == SAVE_MATH_DATA) << i;
-    ASSERT_NE(o.record.save_list, nullptr);
-    EXPECT_EQ(o.record.save_list->kind, SAVE_ENTRY_SYMBOL);
-    EXPECT_STREQ(o.record.save_list->name, "counter");
-    EXPECT_EQ(o.record.save_list->next, nullptr);
-    pragma_record_free(&o.record);
-}
-
-TEST(FrontendPragma, InterruptSaveAndNosaveDetails)
-{
-    outcome o = run("#pragma interrupt high_isr isr_tmp save=FSR2L, FSR1, PCL, TBLPTRU, section(\"mysec\"), "
-                    "section(\".tmpdata\"), WREG nosave=TABLAT, FSR0H, section(\"MATH_DATA\"), PCLATU\n");
-    ASSERT_TRUE(o.produced) << o.output;
-    EXPECT_EQ(o.output, "");
-    EXPECT_STREQ(o.record.section_name, "isr_tmp");
-    EXPECT_EQ(o.record.low_priority, 0);
-    int32_t save[SAVE_FLAG_COUNT] = {};
-    save[SAVE_FSR2] = save[SAVE_TBLPTRU] = save[SAVE_TMPDATA] = save[SAVE_WREG] = 1;
-    for (int i = 0; i < SAVE_FLAG_COUNT; ++i)
-        EXPECT_EQ(o.record.save[i], save[i]) << i;
-    int32_t nosave[NOSAVE_FLAG_COUNT] = {};
-    nosave[NOSAVE_TABLAT] = nosave[NOSAVE_FSR0] = nosave[NOSAVE_MATH_DATA] = nosave[NOSAVE_PCLATU] = 1;
-    for (int i = 0; i < NOSAVE_FLAG_COUNT; ++i)
-        EXPECT_EQ(o.record.nosave[i], nosave[i]) << i;
-    ASSERT_NE(o.record.save_list, nullptr);
-    EXPECT_EQ(o.record.save_list->kind, SAVE_ENTRY_SECTION);
-    EXPECT_STREQ(o.record.save_list->name, "mysec");
-    EXPECT_EQ(o.record.save_list->next, nullptr);
-    pragma_record_free(&o.record);
-}
-
 TEST(FrontendPragma, NosaveWarnings)
 {
     struct {
@@ -330,92 +211,6 @@ TEST(FrontendPragma, NosaveWarnings)
     EXPECT_EQ(o.record.nosave[NOSAVE_WREG], 1);
     EXPECT_EQ(o.record.nosave[NOSAVE_BSR], 1);
     pragma_record_free(&o.record);
-}
-
-TEST(FrontendPragma, FlagHelpers)
-{
-    int32_t save[SAVE_FLAG_COUNT] = {};
-    EXPECT_EQ(s_set_save_flag("TBLPTRH", save), 1);
-    EXPECT_EQ(save[SAVE_TBLPTR], 1);
-    EXPECT_EQ(s_set_save_flag("FSR1", save), 0);
-    EXPECT_EQ(s_set_save_flag("counter", save), 0);
-    s_clear_save_flags(save);
-    EXPECT_EQ(save[SAVE_TBLPTR], 0);
-    int32_t nosave[NOSAVE_FLAG_COUNT] = {};
-    EXPECT_EQ(s_set_nosave_flag("FSR2", nosave), 0);
-    EXPECT_EQ(s_set_nosave_flag("PRODH", nosave), 1);
-    EXPECT_EQ(nosave[NOSAVE_PROD], 1);
-    s_clear_nosave_flags(nosave);
-    EXPECT_EQ(nosave[NOSAVE_PROD], 0);
-    for (const char *name : {"PCL", "FSR1L", "TBLPTRU", "WREG"})
-        EXPECT_TRUE(is_compiler_managed_name(name)) << name;
-    EXPECT_FALSE(is_compiler_managed_name("MATH_DATA"));
-}
-
-TEST(FrontendPragma, VarlocateTellsTheOptimizerNewestFirst)
-{
-    varlocate_free();
-    outcome o = run("#pragma varlocate 2 alpha, beta\n#pragma varlocate \" shared \" gamma\ny");
-    EXPECT_FALSE(o.produced);
-    EXPECT_EQ(o.output, "");
-    EXPECT_EQ(o.next_token, TK_IDENTIFIER);
-    ASSERT_NE(varlocate_list, nullptr);
-    const varlocate_item *item = varlocate_list;
-    EXPECT_EQ(item->kind, VARLOCATE_SECTION);
-    EXPECT_STREQ(item->name, "gamma");
-    EXPECT_STREQ(item->section, "shared");
-    item = item->next;
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->kind, VARLOCATE_BANK);
-    EXPECT_STREQ(item->name, "beta");
-    EXPECT_EQ(item->bank, 2u);
-    item = item->next;
-    ASSERT_NE(item, nullptr);
-    EXPECT_STREQ(item->name, "alpha");
-    EXPECT_EQ(item->next, nullptr);
-    varlocate_free();
-}
-
-TEST(FrontendPragma, LineDirectivesSetPositionAndCollectFiles)
-{
-    if (dependent_file_list)
-        list_free(dependent_file_list, s_free_object);
-    dependent_file_list = nullptr;
-    yyinitparse();
-    lex_scan_string("#line 40 \"a.h\"\nx\n#line 7 \"b.c\"\n#line 90 \"a.h\"\ny\n#line 3\nz");
-    yylineno = 1;
-    ASSERT_EQ(yylex(), TK_IDENTIFIER);
-    free(lex_value().name);
-    EXPECT_EQ(lex_location().first_line, 40);
-    EXPECT_STREQ(lex_location().file, "a.h");
-    ASSERT_EQ(yylex(), TK_IDENTIFIER);
-    free(lex_value().name);
-    EXPECT_EQ(lex_location().first_line, 90);
-    EXPECT_STREQ(yyfilename, "a.h");
-    ASSERT_EQ(yylex(), TK_IDENTIFIER);
-    free(lex_value().name);
-    EXPECT_EQ(lex_location().first_line, 3);
-    EXPECT_STREQ(yyfilename, "a.h");
-    yyuninitparse();
-    ASSERT_NE(dependent_file_list, nullptr);
-    ASSERT_EQ(dependent_file_list->count, 2u);
-    std::string first = *static_cast<char **>(list_first(dependent_file_list));
-    std::string second = *static_cast<char **>(list_next(list_first(dependent_file_list)));
-    EXPECT_EQ(first.substr(first.size() - 4), "/a.h");
-    EXPECT_EQ(second.substr(second.size() - 4), "/b.c");
-    EXPECT_EQ(first[0], '/');
-    list_free(dependent_file_list, s_free_object);
-    dependent_file_list = nullptr;
-}
-
-TEST(FrontendPragma, MalformedLineDirectives)
-{
-    outcome o = run("#line x\ny");
-    EXPECT_NE(o.output.find("[1016] integer constant expected for #line directive"), std::string::npos) << o.output;
-    EXPECT_EQ(o.next_token, TK_IDENTIFIER);
-    o = run("#line 5 \"f.c\" junk\ny");
-    EXPECT_NE(o.output.find("unit.c:1:Error [1020] unexpected input following '#line'"), std::string::npos) << o.output;
-    EXPECT_EQ(o.next_token, TK_IDENTIFIER);
 }
 
 } // namespace

@@ -326,20 +326,4 @@ TEST_F(InlineAssembly, DiagnosticsNameTheItemsPosition)
     EXPECT_EQ(yylineno, 57);
 }
 
-TEST_F(InlineAssembly, EmptyBlockGivesNoCode)
-{
-    EXPECT_TRUE(translate().empty());
-    EXPECT_EQ(code, nullptr);
-}
-
-using InlineAssemblyDeathTest = InlineAssembly;
-
-TEST_F(InlineAssemblyDeathTest, UnknownItemKindIsAnInternalError)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    instruction("nop", {});
-    items->kind = 7;
-    EXPECT_DEATH(objInlineAssembly(items), "Internal compiler error");
-}
-
 } // namespace

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <cstring>
-#include <random>
 #include <set>
 #include <string>
 #include "target/instset.h"
@@ -75,18 +73,6 @@ unsigned expected_type(unsigned type, uint16_t word) {
     return type;
 }
 
-TEST(InstNames, CodesFollowTheMnemonicOrder) {
-    EXPECT_STREQ(getInstName(1), "ADDFSR");
-    EXPECT_STREQ(getInstName(IT_MOVLW), "MOVLW");
-    EXPECT_EQ(IT_MOVLW, 50u);
-    EXPECT_STREQ(getInstName(102), "WORD2");
-    EXPECT_STREQ(getInstName(104), "XORWF");
-    EXPECT_STREQ(getInstName(105), "BANKSEL");
-    EXPECT_STREQ(getInstName(106), "PAGESEL");
-    for (unsigned t = 2; t <= 104; ++t)
-        EXPECT_LT(strcmp(getInstName(t - 1), getInstName(t)), 0) << t;
-}
-
 TEST(VxEncoding, FixedBitsAndFieldPositionsMatchTheManual) {
     for (const vx_layout &l : vx_layouts) {
         SCOPED_TRACE(getInstName(l.type));
@@ -133,75 +119,6 @@ TEST(VxEncoding, EveryFieldValueRoundTrips) {
     }
 }
 
-TEST(VxEncoding, AllOperandsTogetherRoundTrip) {
-    std::mt19937 random(7);
-    for (const vx_layout &l : vx_layouts) {
-        SCOPED_TRACE(getInstName(l.type));
-        for (int n = 0; n < 200; ++n) {
-            unsigned v[3] = {static_cast<unsigned>(random()), static_cast<unsigned>(random()),
-                             static_cast<unsigned>(random())};
-            uint16_t word = 0x5A5A; // stale operand bits of another word are overwritten
-            setInstType(&word, l.type, _VxCORE);
-            setOperandOne(&word, v[0], _VxCORE);
-            setOperandTwo(&word, v[1], _VxCORE);
-            setOperandThree(&word, v[2], _VxCORE);
-            if (expected_type(l.type, word) != l.type)
-                continue;
-            ASSERT_EQ(getInstType(word, _VxCORE), l.type);
-            EXPECT_EQ(getOperandOne(word, _VxCORE), (v[0] << lowest_bit(l.field[0]) & l.field[0]) >> lowest_bit(l.field[0]));
-            EXPECT_EQ(getOperandTwo(word, _VxCORE), (v[1] << lowest_bit(l.field[1]) & l.field[1]) >> lowest_bit(l.field[1]));
-            EXPECT_EQ(getOperandThree(word, _VxCORE), (v[2] << lowest_bit(l.field[2]) & l.field[2]) >> lowest_bit(l.field[2]));
-        }
-    }
-}
-
-TEST(VxEncoding, SetInstTypeKeepsOperandBits) {
-    uint16_t word = 0x0E00 | 0x34; // MOVLW 0x34
-    setInstType(&word, IT_ADDLW, _VxCORE);
-    EXPECT_EQ(word, 0x0F34);
-    setOperandOne(&word, 0x1FF, _VxCORE);
-    EXPECT_EQ(word, 0x0FFF);
-    word = 0;
-    setInstType(&word, IT_ADDWF, _VxCORE);
-    setOperandOne(&word, 0x1FF, _VxCORE);
-    EXPECT_EQ(getOperandOne(word, _VxCORE), 0xFFu);
-    word = 0x0E12;
-    setOperandTwo(&word, 0xFF, _VxCORE);
-    setOperandThree(&word, 0xFF, _VxCORE);
-    EXPECT_EQ(word, 0x0E12);
-    EXPECT_EQ(getOperandTwo(word, _VxCORE), 0u);
-}
-
-TEST(VxTable, RelocationsAndSecondWords) {
-    struct row {
-        unsigned type;
-        int rel1, rel2, word2_arg, word2_rel;
-    } rows[] = {
-        {IT_ADDLW, 10, -1, -1, -1},  {IT_ADDWF, 10, -1, -1, -1},  {IT_BC, 20, -1, -1, -1},
-        {IT_BRA, 19, -1, -1, -1},    {IT_RCALL, 19, -1, 0, -1},   {IT_CALL, 1, -1, 1, 14},
-        {IT_GOTO, 2, -1, 1, 14},     {IT_LFSR, -1, 17, 2, 18},    {IT_MOVFF, 15, -1, 2, 16},
-        {IT_MOVLB, 13, -1, -1, -1},  {IT_MOVSF, -1, -1, 2, 16},   {IT_MOVSS, -1, -1, 2, -1},
-        {IT_PUSHL, 4, -1, -1, -1},   {IT_TRAP, -1, -1, 0, -1},    {IT_TRET, -1, -1, 0, -1},
-        {IT_ADDFSR, -1, -1, -1, -1}, {IT_RETURN, -1, -1, -1, -1}, {IT_WORD2, -1, -1, -1, -1},
-        {IT_BCF, 10, -1, -1, -1},    {IT_NOP, -1, -1, -1, -1},
-    };
-    for (const row &r : rows) {
-        SCOPED_TRACE(getInstName(r.type));
-        EXPECT_EQ(getOperandOneReloct(r.type, _VxCORE), r.rel1);
-        EXPECT_EQ(getOperandReloct(r.type, _VxCORE, 0), r.rel1);
-        EXPECT_EQ(getOperandTwoReloct(r.type, _VxCORE), r.rel2);
-        EXPECT_EQ(getOperandThreeReloct(r.type, _VxCORE), -1);
-        EXPECT_EQ(getWord2Arg(r.type, _VxCORE), r.word2_arg);
-        EXPECT_EQ(getWord2Reloct(r.type, _VxCORE), r.word2_rel);
-        EXPECT_EQ(hasWord2(r.type, _VxCORE), r.word2_arg > 0);
-    }
-    std::set<unsigned> two_words;
-    for (const vx_layout &l : vx_layouts)
-        if (hasWord2(l.type, _VxCORE))
-            two_words.insert(l.type);
-    EXPECT_EQ(two_words, (std::set<unsigned>{IT_CALL, IT_GOTO, IT_LFSR, IT_MOVFF, IT_MOVSF, IT_MOVSS}));
-}
-
 TEST(VxValidity, ExactlyTheDefinedWordsAreValid) {
     const std::set<uint16_t> control = {0x0000, 0x0001, 0x0003, 0x0004, 0x0005, 0x0006, 0x0007, 0x0008,
                                         0x0009, 0x000A, 0x000B, 0x000C, 0x000D, 0x000E, 0x000F, 0x0010,
@@ -217,30 +134,6 @@ TEST(VxValidity, ExactlyTheDefinedWordsAreValid) {
     EXPECT_EQ(getInstType(0xEB05, _VxCORE), IT_MOVSF);
     EXPECT_EQ(getInstType(0xF123, _VxCORE), IT_WORD2);
     EXPECT_EQ(getInstType(0xEE3F, _VxCORE), IT_LFSR);
-}
-
-TEST(VxMnemonics, LookupHonoursCaseAndTheExtendedFlag) {
-    unsigned type = 0;
-    EXPECT_EQ(mnemonic2type("movlw", &type, _VxCORE, 0), 1);
-    EXPECT_EQ(type, 50u);
-    type = 77;
-    EXPECT_EQ(mnemonic2type("PUSHL", &type, _VxCORE, 0), 0);
-    EXPECT_EQ(type, 77u);
-    EXPECT_EQ(mnemonic2type("pushl", &type, _VxCORE, 1), 1);
-    EXPECT_EQ(type, unsigned(IT_PUSHL));
-    EXPECT_EQ(mnemonic2type("Word2", &type, _VxCORE, 0), 1);
-    EXPECT_EQ(type, unsigned(IT_WORD2));
-    for (const char *text : {"BANKSEL", "PAGESEL", "TBLRD*+", "movlw ", "", "RLF", "TRIS", "CLRW"})
-        EXPECT_EQ(mnemonic2type(text, &type, _VxCORE, 1), 0) << text;
-    EXPECT_EQ(mnemonic2type(nullptr, &type, _VxCORE, 1), 0);
-
-    unsigned with = 0, without = 0;
-    for (unsigned t = 1; t <= NUMBER_OF_INST_TYPES; ++t) {
-        with += mnemonic2type(getInstName(t), &type, _VxCORE, 1);
-        without += mnemonic2type(getInstName(t), &type, _VxCORE, 0);
-    }
-    EXPECT_EQ(with, 90u);
-    EXPECT_EQ(without, 82u);
 }
 
 struct disasm_case {
@@ -300,17 +193,6 @@ TEST(VxDisasm, TextFormat) {
     }
 }
 
-TEST(VxDisasm, EveryValidWordDisassembles) {
-    for (unsigned w = 0; w <= 0xFFFF; ++w) {
-        if (!isOpcodeValid(w, _VxCORE, 1))
-            continue;
-        int words = 0;
-        const char *text = disasm(0x1FFFFE, w, 0xF000, &words, _VxCORE, 1);
-        ASSERT_EQ(strncmp(text, getInstName(getInstType(w, _VxCORE)), strlen(getInstName(getInstType(w, _VxCORE)))), 0);
-        ASSERT_EQ(words, hasWord2(getInstType(w, _VxCORE), _VxCORE) ? 2 : 1);
-    }
-}
-
 // Words of the other families, written from their published encodings.
 struct family_word {
     int set;
@@ -360,73 +242,6 @@ TEST(OtherFamilies, PublishedEncodingsDecode) {
         setOperandThree(&built, w.op[2], w.set);
         EXPECT_EQ(built, w.word);
     }
-}
-
-TEST(OtherFamilies, MnemonicSetsAndRoundTrips) {
-    struct family {
-        int set;
-        unsigned count;
-        uint16_t word_mask;
-    } families[] = {{_TwCORE, 37, 0x3FFF}, {_SyCORE, 61, 0xFFFF}, {_BaCORE, 33, 0x0FFF}};
-    std::mt19937 random(11);
-    for (const family &f : families) {
-        unsigned count = 0, type = 0;
-        for (unsigned t = 1; t <= NUMBER_OF_INST_TYPES; ++t) {
-            if (!mnemonic2type(getInstName(t), &type, f.set, 1))
-                continue;
-            ++count;
-            SCOPED_TRACE(getInstName(t));
-            EXPECT_EQ(hasWord2(t, f.set), 0);
-            EXPECT_EQ(getOperandOneReloct(t, f.set), f.set == _SyCORE && t == IT_ADDLW ? 10 : -1);
-            EXPECT_EQ(getOperandTwoReloct(t, f.set), -1);
-            for (int n = 0; n < 64; ++n) {
-                unsigned v[3] = {static_cast<unsigned>(random()), static_cast<unsigned>(random()),
-                                 static_cast<unsigned>(random())};
-                if (t == IT_TRIS)
-                    v[0] = 5 + n % 3; // the lower port numbers are the control words
-                uint16_t word = f.set == _BaCORE && t == IT_TRIS ? 0x001 : 0;
-                setInstType(&word, t, f.set);
-                setOperandOne(&word, v[0], f.set);
-                setOperandTwo(&word, v[1], f.set);
-                setOperandThree(&word, v[2], f.set);
-                EXPECT_EQ(word & ~f.word_mask, 0);
-                ASSERT_EQ(getInstType(word, f.set), t) << std::hex << word;
-                uint16_t again = f.set == _BaCORE && t == IT_TRIS ? 0x001 : 0;
-                setInstType(&again, t, f.set);
-                for (unsigned i = 0; i < 3; ++i) {
-                    unsigned value = getOperand(word, f.set, i);
-                    if (i == 0) setOperandOne(&again, value, f.set);
-                    if (i == 1) setOperandTwo(&again, value, f.set);
-                    if (i == 2) setOperandThree(&again, value, f.set);
-                }
-                ASSERT_EQ(again, word);
-            }
-        }
-        EXPECT_EQ(count, f.count) << f.set;
-    }
-    unsigned type = 0;
-    EXPECT_EQ(mnemonic2type("WORD2", &type, _TwCORE, 1), 0);
-    EXPECT_EQ(mnemonic2type("movfp", &type, _SyCORE, 0), 1);
-    EXPECT_EQ(type, unsigned(IT_MOVFP));
-    int words = 0;
-    EXPECT_STREQ(disasm(0, 0x1683, 0, &words, _TwCORE, 0), "BSF       0x3,0x5");
-    EXPECT_EQ(words, 1);
-}
-
-using InstDeathTest = testing::Test;
-
-TEST(InstDeathTest, InternalErrorsNameTheModule) {
-    uint16_t word = 0;
-    EXPECT_DEATH(setInstType(&word, IT_BANKSEL, _VxCORE), "mginst");
-    EXPECT_DEATH(setInstType(&word, IT_PAGESEL, _VxCORE), "mginst");
-    EXPECT_DEATH(hasWord2(IT_CLRW, _VxCORE), "mginst");
-    EXPECT_DEATH(hasWord2(IT_MOVFF, _TwCORE), "mginst");
-    EXPECT_DEATH(getInstType(0x0002, _VxCORE), "mginst");
-    EXPECT_DEATH(getInstType(0x4000, _TwCORE), "mginst");
-    EXPECT_DEATH(getInstType(0x0000, 5), "mginst");
-    EXPECT_DEATH(getInstName(0), "mginst");
-    EXPECT_DEATH(hasOperand(IT_MOVLW, _VxCORE, 3), "mginst");
-    EXPECT_EQ(isOpcodeValid(0x0002, _VxCORE, 1), 0);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
-// Interrupt routines on their output code: what a body makes the routine
-// save, in which order, and that the restore is the exact reverse; the
-// save= and nosave= lists with their warnings; and routines entered by a
-// call in the simulator (which raises no interrupts), linked through the
-// section relocations, that must give the interrupted code back every
-// register, its half-popped stack byte and the saved sections unchanged.
+// Interrupt routines: what a body makes the routine save, in which order,
+// and that the restore is the exact reverse; and the save= and nosave= lists
+// with their warnings.  The end-to-end interrupt programs show that what is
+// saved comes back.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,9 +16,6 @@
 #include "codegen/temps.h"
 #include "codegen_support.h"
 #include "object/coff.h"
-#include "object/emit.h"
-#include "optimize/optimize.h"
-#include "run_support.h"
 #include "target/instset.h"
 #include "target/sfr_map.h"
 #include "translate/interrupt.h"
@@ -88,13 +83,6 @@ std::string popped(const ocode *code)
     return reversed;
 }
 
-const ocode *last(const ocode *code)
-{
-    while (code && code->next)
-        code = code->next;
-    return code;
-}
-
 class InterruptTest : public CodegenTest {
 protected:
     void SetUp() override
@@ -146,72 +134,6 @@ protected:
     int routines = 0;
     ocode *code = nullptr;
 };
-
-// The minimal context, then the edge cases of a call: the temporaries of
-// the called function and its registers, both sections copied through
-// FSR0, and the step over the top of the stack before the routine pushes.
-TEST_F(InterruptTest, WholeRoutines)
-{
-    symbol *g = variable("g", RANGE_FAR);
-    symbol *helper = function("helper");
-    const std::string increment = "movlb high( g ); incf g, 1, 1";
-    auto body = [&](bool call) {
-        return call ? oVx_call_direct(helper, 0, 5, SOURCE)
-                    : join({one(iVx_BANKSEL(g, 0)), one(iVx_opWF(IT_INCF, g, 0, F))});
-    };
-    struct {
-        bool low, call;
-        std::string code;
-    } cases[] = {
-        {true, false,
-         "movff STATUS, PREINC1; movff BSR, PREINC1; movwf PREINC1, 0; " + increment +
-             "; movf POSTDEC1, 0, 0; movff POSTDEC1, BSR; movff POSTDEC1, STATUS; retfie 0"},
-        {false, false, increment + "; retfie 1"},
-        {true, true,
-         "movff STATUS, PREINC1; movff BSR, PREINC1; movwf PREINC1, 0; movff FSR0L, PREINC1; "
-         "movff FSR0H, PREINC1; movff TBLPTRL, PREINC1; movff TBLPTRH, PREINC1; movff TABLAT, PREINC1; "
-         "movff PRODL, PREINC1; movff PRODH, PREINC1; movff PCLATH, PREINC1; "
-         "lfsr 0, ..tmpdata, ..tmpdata; movlw ..tmpdata; __tmplbl_0:; decf WREG, 0, 0; bnc __tmplbl_1; "
-         "movff POSTINC0, PREINC1; branch __tmplbl_0; __tmplbl_1:; "
-         "lfsr 0, .MATH_DATA, .MATH_DATA; movlw .MATH_DATA; __tmplbl_2:; decf WREG, 0, 0; bnc __tmplbl_3; "
-         "movff POSTINC0, PREINC1; branch __tmplbl_2; __tmplbl_3:; movf POSTINC1, 1, 0; "
-         "call helper, 0, helper; movf POSTDEC1, 1, 0; "
-         "lfsr 0, .MATH_DATA, .MATH_DATA; movlw .MATH_DATA; __tmplbl_4:; decf WREG, 0, 0; "
-         "bnc __tmplbl_5; movff POSTDEC1, POSTDEC0; branch __tmplbl_4; __tmplbl_5:; "
-         "lfsr 0, ..tmpdata, ..tmpdata; movlw ..tmpdata; __tmplbl_6:; decf WREG, 0, 0; "
-         "bnc __tmplbl_7; movff POSTDEC1, POSTDEC0; branch __tmplbl_6; __tmplbl_7:; "
-         "movff POSTDEC1, PCLATH; movff POSTDEC1, PRODH; movff POSTDEC1, PRODL; movff POSTDEC1, TABLAT; "
-         "movff POSTDEC1, TBLPTRH; movff POSTDEC1, TBLPTRL; movff POSTDEC1, FSR0H; movff POSTDEC1, FSR0L; "
-         "movf POSTDEC1, 0, 0; movff POSTDEC1, BSR; movff POSTDEC1, STATUS; retfie 0"},
-    };
-    for (const auto &c : cases) {
-        process(routine(c.call ? "calls" : "counts", c.low), body(c.call), 0);
-        EXPECT_EQ(listing(code), c.code) << c.low << c.call;
-        // The save carries the routine's first line, the restore its last.
-        EXPECT_EQ(code->line, c.low || c.call ? 3 : 5);
-        EXPECT_EQ(last(code)->line, 9);
-    }
-    // An external reference in the object, which the linker resolves to
-    // the section of the name without the first ".".
-    symbol *scn = sym_lookup_sym("..tmpdata", LOOKUP_FILE);
-    ASSERT_NE(scn, nullptr);
-    EXPECT_TRUE(scn->linkage == LINK_EXTERNAL && scn->storage_class == SC_EXTERN);
-}
-
-// A frame goes between the context and the body; its pushes begin above
-// the context, and above the byte that the interrupted code may be popping.
-TEST_F(InterruptTest, FrameAboveTheContext)
-{
-    symbol *fn = routine("framed", true);
-    process(fn, one(iVx_NOP()), 1);
-    EXPECT_EQ(listing(code), "movff STATUS, PREINC1; movff BSR, PREINC1; movwf PREINC1, 0; movf POSTINC1, 1, 0; "
-                             "movff FSR2L, POSTINC1; movff FSR1L, FSR2L; movf POSTINC1, 1, 0; nop; "
-                             "movf POSTDEC1, 1, 0; movf POSTDEC1, 1, 0; movff INDF1, FSR2L; movf POSTDEC1, 1, 0; "
-                             "movf POSTDEC1, 0, 0; movff POSTDEC1, BSR; movff POSTDEC1, STATUS; retfie 0");
-    fn = routine("high_framed", false);
-    process(fn, one(iVx_opWF(IT_MOVF, reg("PLUSW1"), 0, W)), 0);
-    EXPECT_EQ(listing(code), "movf POSTINC1, 1, 0; movf PLUSW1, 0, 0; movf POSTDEC1, 1, 0; retfie 1");
-}
 
 // In-line assembly may name a register by its access-bank address.
 inst *literal_movwf(int32_t address)
@@ -333,134 +255,6 @@ TEST_F(InterruptTest, SaveAndNosaveLists)
         EXPECT_EQ(lines.size(), c.warnings) << c.what;
     }
 }
-
-// A program whose main calls an interrupt routine as the hardware would
-// enter it: high priority with a fast call that fills the shadow registers.
-// The routine has a local, calls a function that changes every register
-// it may and the bytes of .tmpdata and of the section in its save= list,
-// and must give all of them back, with FSR1 and FSR2, and leave alone the
-// byte that main has just popped but not yet read.
-class InterruptRunTest : public InterruptTest {
-protected:
-    void TearDown() override
-    {
-        genFree();
-        InterruptTest::TearDown();
-    }
-
-    void define(symbol *fn, uint32_t locals, ocode *body)
-    {
-        fn->storage_class = SC_NONE;
-        fn->is_defined = true;
-        sym_begin_function(fn, 1, SOURCE);
-        ocode *list = objBeginFunct(fn, 1, SOURCE);
-        list = objAppend(list, oVxProcessFunction(body, locals, 0, fn, 0, 2, SOURCE, 30, SOURCE));
-        tmp_clear();
-        list = objAppend(list, objEndFunct(fn, 30, SOURCE));
-        sym_end_function(fn, 30, SOURCE);
-        section *scn = sym_get_default_code_section();
-        fn->code_section = scn;
-        scn->code = objAppend(scn->code, list);
-    }
-
-    // W into each of the registers.
-    static ocode *set(const std::vector<const char *> &names)
-    {
-        ocode *list = nullptr;
-        for (const char *name : names)
-            list = objAppend(list, one(iVx_MOVWF(reg(name), 0)));
-        return list;
-    }
-
-    void run(bool low)
-    {
-        const std::vector<const char *> kept_registers = {"FSR0L",   "FSR0H",  "PRODL", "PRODH",
-                                                          "TBLPTRL", "TBLPTRH", "TABLAT", "PCLATH"};
-        sym_enter_section(SECTION_UDATA, "mine", false, false, false, false, 0);
-        symbol *kept = sym_create_symbol("kept", type_copy(long_int_type), LINK_EXTERNAL, SC_NONE);
-        sym_declare_symbol(kept, true, 1, SOURCE);
-        sym_enter_section(SECTION_UDATA, "fast", false, false, true, false, 0);
-        std::vector<symbol *> results;
-        for (const char *name : kept_registers)
-            results.push_back(variable((std::string("r_") + name).c_str(), RANGE_NEAR));
-        symbol *status = variable("status", RANGE_NEAR);
-        symbol *r_status = variable("r_status", RANGE_NEAR);
-        symbol *r_wreg = variable("r_wreg", RANGE_NEAR);
-        symbol *r_bsr = variable("r_bsr", RANGE_NEAR);
-        symbol *r_popped = variable("r_popped", RANGE_NEAR);
-        symbol *r_tmp = variable("r_tmp", RANGE_NEAR);
-        symbol *r_local = variable("r_local", RANGE_NEAR);
-        std::vector<symbol *> r_kept;
-        for (const char *name : {"r_kept0", "r_kept1", "r_kept2", "r_kept3"})
-            r_kept.push_back(variable(name, RANGE_NEAR));
-        symbol *tmp = tmp_get_sym();
-        tmp_alloc(1);
-        tmp_clear();
-
-        symbol *helper = function("helper");
-        ocode *clobber = join({one(iVx_MOVLW(0x99)), one(iVx_MOVWF(reg("INDF2"), 0)), one(iVx_MOVWF(tmp, 0)),
-                               set(kept_registers)});
-        for (int32_t i = 0; i < 4; ++i)
-            clobber = join({clobber, oVxMovWF(kept, i, 20, SOURCE)});
-        define(helper, 2, clobber);
-
-        symbol *isr = routine("isr", low);
-        save_element section{SAVE_SECTION, trn_section_symbol("mine", 1, SOURCE), 0, nullptr};
-        isr->interrupt->saves = &section;
-        define(isr, 1,
-               join({one(iVx_MOVLW(0x5A)), one(iVx_MOVWF(reg("INDF2"), 0)), one(iVx_MOVLB(7)),
-                     oVx_call_direct(helper, 0, 20, SOURCE), one(iVx_opWF(IT_MOVF, reg("INDF2"), 0, W)),
-                     one(iVx_MOVWF(r_local, 0))}));
-
-        ocode *body = nullptr;
-        int32_t value = 0x0A; // small enough for the four bits of FSR0H
-        for (const char *name : kept_registers)
-            body = join({body, one(iVx_MOVLW(value++)), set({name})});
-        body = join({body, one(iVx_MOVLW(0x11)), one(iVx_MOVWF(tmp, 0))});
-        for (int32_t i = 0; i < 4; ++i)
-            body = join({body, one(iVx_MOVLW(0x21 + i)), oVxMovWF(kept, i, 20, SOURCE)});
-        body = join({body, one(iVx_MOVLB(5)), one(iVx_MOVLW(0x77)), one(iVx_MOVWF(reg("POSTINC1"), 0)),
-                     one(iVx_opWF(IT_MOVF, reg("POSTDEC1"), 0, F)), one(iVx_MOVLW(0x42)),
-                     oVxMovFFX(1, reg("STATUS"), 0, status, 0, 20, SOURCE), one(iVx_CALL(isr, 0, !low)),
-                     one(iVx_CALL2(isr, 0)), oVxMovFFX(1, reg("STATUS"), 0, r_status, 0, 20, SOURCE),
-                     one(iVx_MOVWF(r_wreg, 0)), oVxMovFFX(1, reg("BSR"), 0, r_bsr, 0, 20, SOURCE),
-                     oVxMovFFX(1, reg("INDF1"), 0, r_popped, 0, 20, SOURCE),
-                     oVxMovFFX(1, tmp, 0, r_tmp, 0, 20, SOURCE)});
-        for (size_t i = 0; i < results.size(); ++i)
-            body = join({body, oVxMovFFX(1, reg(kept_registers[i]), 0, results[i], 0, 20, SOURCE)});
-        for (int32_t i = 0; i < 4; ++i)
-            body = join({body, oVxMovFFX(1, kept, i, r_kept[size_t(i)], 0, 20, SOURCE)});
-        define(function("main"), 0, body);
-        tmp_exit_main();
-
-        optimize_assembly();
-        std::string object = dir.path("prog.o");
-        emit_write_object_file(object.c_str());
-        ASSERT_EQ(get_error_count(), 0u);
-        std::string link_errors;
-        ASSERT_EQ(dir.link({"prog.o"}, &link_errors), 0) << link_errors;
-        std::unique_ptr<sim_state> s = dir.run();
-        auto at = [&](const char *name) { return s->data[dir.address_of(name)]; };
-        for (size_t i = 0; i < results.size(); ++i)
-            EXPECT_EQ(int(at(results[i]->name)), int(0x0A + i)) << kept_registers[i];
-        EXPECT_EQ(at("r_status"), at("status"));
-        EXPECT_EQ(at("r_wreg"), 0x42);
-        EXPECT_EQ(at("r_bsr"), 5);
-        EXPECT_EQ(at("r_popped"), 0x77);
-        EXPECT_EQ(at("r_tmp"), 0x11);
-        EXPECT_EQ(at("r_local"), 0x5A);
-        for (size_t i = 0; i < r_kept.size(); ++i)
-            EXPECT_EQ(int(at(r_kept[i]->name)), int(0x21 + i)) << i;
-        uint32_t stack = dir.address_of("_stack");
-        EXPECT_EQ(s->data[SFR_FSR1L] | s->data[SFR_FSR1H] << 8, stack);
-        EXPECT_EQ(s->data[SFR_FSR2L] | s->data[SFR_FSR2H] << 8, stack);
-    }
-
-    scratch_directory dir;
-};
-
-TEST_F(InterruptRunTest, LowPriority) { run(true); }
-TEST_F(InterruptRunTest, HighPriority) { run(false); }
 
 // Warnings are posted at the interrupt pragma, and the resource stays
 // unsaved.

@@ -12,10 +12,8 @@
 #include "codegen_support.h"
 #include "frontend/varlocate.h"
 #include "object/coff.h"
-#include "optimize/blocks.h"
 #include "optimize/branches.h"
 #include "optimize/placement.h"
-#include "optimize/symref.h"
 #include "target/instset.h"
 #include "translate/ranges.h"
 
@@ -86,7 +84,6 @@ protected:
         objFree(code->code);
         code->code = nullptr;
         global_optimize_flag = 1;
-        dump_assembly_level_basic_blocks = 0;
         varlocate_free();
         gen_register_symbols_clear();
         CodegenTest::TearDown();
@@ -294,128 +291,6 @@ TEST_F(Optimize, UserAssemblyKeepsItsLabelsAndBranches)
     EXPECT_EQ(user_label->data.label.used_in_relocation, 1);
     EXPECT_EQ(ocode_label_record(generated_label), nullptr);
     EXPECT_EQ(encode(code->code->next->next->data.inst.ins), 0xD002);
-}
-
-TEST_F(Optimize, BasicBlocksHaveTheirLeadersAndEdges)
-{
-    ocode *to_else = ocodeLabel(nullptr, 1, "t.c");
-    ocode *to_end = ocodeLabel(nullptr, 1, "t.c");
-    ocode *r[] = {ocodeBFunct(main_fn, 1, "t.c"), record(iVx_MOVLW(1)), ocodeBLabel(OC_BZ, to_else, 1, "t.c"),
-                  record(iVx_MOVLW(2)), ocodeBLabel(OC_BRANCH, to_end, 1, "t.c"), to_else, record(iVx_MOVLW(3)),
-                  record(iVx_RETURN(0)), to_end, record(iVx_MOVLW(4)), ocodeEFunct(main_fn, 1, "t.c")};
-    enum { BEGIN, ONE, BZ_ELSE, TWO, BRA_END, ELSE, THREE, RET, END, FOUR, FINISH };
-    r[TWO]->data.inst.ins->is_inline = 1;
-    ocode *list = chain(std::vector<ocode *>(std::begin(r), std::end(r)));
-
-    int32_t counter = 0;
-    basic_block *first = s_calculate_basic_blocks(list, &counter);
-    EXPECT_EQ(counter, 6);
-    struct expected_block {
-        ocode *leader, *last;
-        bool immutable;
-    };
-    const expected_block expected[] = {{r[BEGIN], r[BEGIN], true},   {r[ONE], r[BZ_ELSE], false},
-                                       {r[TWO], r[BRA_END], true},   {r[THREE], r[RET], false},
-                                       {r[FOUR], r[FOUR], false},    {r[FINISH], r[FINISH], true}};
-    const basic_block *block = first;
-    for (const expected_block &e : expected) {
-        ASSERT_NE(block, nullptr);
-        EXPECT_EQ(block->bblock, e.leader);
-        EXPECT_EQ(block->eblock, e.last);
-        EXPECT_EQ(block->isImmutable, e.immutable);
-        block = block->next;
-    }
-    EXPECT_EQ(block, nullptr);
-
-    ::testing::internal::CaptureStdout();
-    dumpBasicBlocks(first);
-    std::string dump = ::testing::internal::GetCapturedStdout();
-    std::string skeleton;
-    for (size_t start = 0, end; (end = dump.find('\n', start)) != std::string::npos; start = end + 1)
-        if (dump.compare(start, 5, "BLOCK") == 0 || dump.compare(start, 4, "    ") == 0)
-            skeleton += dump.substr(start, end + 1 - start);
-    EXPECT_EQ(skeleton, "BLOCK #0:\n    predecessors: none\n    successors: #1 \n"
-                        "BLOCK #1:\n    predecessors: #0 \n    successors: #2 #3 \n"
-                        "BLOCK #3:\n    predecessors: #1 \n    successors: #4 \n"
-                        "BLOCK #2:\n    predecessors: #1 \n    successors: #5 \n"
-                        "BLOCK #4:\n    predecessors: #3 \n    successors: #5 \n"
-                        "BLOCK #5:\n    predecessors: #2 #4 \n    successors: none\n");
-
-    basic_block *branching = first->next;
-    remove_instruction_from_block(branching, r[ONE]);
-    EXPECT_EQ(branching->bblock, r[BZ_ELSE]);
-    basic_block *exit = branching->next->next->next->next;
-    EXPECT_TRUE(s_is_adjacency(exit->pred, branching->next->next));
-    s_remove_adjacency(&exit->pred, branching->next->next);
-    EXPECT_FALSE(s_is_adjacency(exit->pred, branching->next->next));
-
-    s_convert_block_branches(first);
-    s_free_basic_blocks(first);
-    s_resolve_branches(list);
-    std::vector<uint16_t> words;
-    for (const ocode *oc = list; oc; oc = oc->next)
-        if (oc->type == OC_INST)
-            words.push_back(encode(oc->data.inst.ins));
-    EXPECT_EQ(words, (std::vector<uint16_t>{0xE002, 0x0E02, 0xD002, 0x0E03, 0x0012, 0x0E04}));
-    objFree(list);
-}
-
-TEST_F(Optimize, BlockDumpsAreFramed)
-{
-    dump_assembly_level_basic_blocks = 1;
-    build({fill(1)});
-    ::testing::internal::CaptureStdout();
-    optimize_assembly();
-    std::string dump = ::testing::internal::GetCapturedStdout();
-    const std::string head = "\n\n++++++++++ Dump of assembly level basic blocks\nBLOCK #0:\n";
-    const std::string tail = "\n++++++++++ end of assembly level basic block dump";
-    EXPECT_EQ(dump.compare(0, head.size(), head), 0) << dump;
-    EXPECT_NE(dump.find(tail + head), std::string::npos) << dump;
-    EXPECT_EQ(dump.compare(dump.size() - tail.size(), tail.size(), tail), 0) << dump;
-}
-
-TEST_F(Optimize, RegisterBytesGetOneName)
-{
-    struct row {
-        const char *name;
-        int32_t offset;
-        const char *canonical;
-        int32_t canonical_offset;
-    };
-    const row rows[] = {
-        {"FSR0H", 0, "FSR0L", 1},       {"FSR1", 1, "FSR1L", 1},          {"FSR2", 0, "FSR2L", 0},
-        {"PRODH", 0, "PRODL", 1},       {"PROD", 1, "PRODL", 1},          {"TBLPTRH", 0, "TBLPTRL", 1},
-        {"TBLPTRU", 0, "TBLPTRL", 2},   {"POSTINC0", 1, "INDF0", 0},      {"POSTDEC0", 1, "POSTINC0", 0},
-        {"POSTDEC0", 2, "INDF0", 0},    {"__AARGB2", 1, "__AARGB1", 0},   {"__AARGB7", 7, "__AARGB0", 0},
-        {"__AARGB3", 4, "__AEXP", 0},   {"__REMB1", 0, "__AARGB5", 0},    {"__REMB3", 2, "__AARGB5", 0},
-        {"__BARGB3", 2, "__BARGB1", 0}, {"__BARGB1", 1, "__BARGB0", 0},   {"PRODL", 1, "PRODL", 1},
-        {"__AARGB1", 3, "__AARGB1", 3},
-        // No rewrite to a register that the unit has not entered.
-        {"__BARGB0", 1, "__BARGB0", 1},
-    };
-    for (const row &r : rows)
-        for (const char *name : {r.name, r.canonical})
-            if (!gen_register_symbol(name))
-                gen_register_symbol_enter(variable(name, RANGE_NEAR));
-    ocode *list = ocodeBFunct(main_fn, 1, "t.c");
-    for (const row &r : rows)
-        objAppend(list, record(iVx_opWF(IT_MOVF, gen_register_symbol(r.name), r.offset, 0)));
-    ocode *bit_test = ocodeBTFBSSymbol(gen_register_symbol("FSR0H"), 0, 0, 1, main_fn, 1, "t.c");
-    objAppend(list, bit_test);
-    objAppend(list, ocodeEFunct(main_fn, 1, "t.c"));
-    code->code = list;
-
-    s_normalize_all_symrefs();
-    const ocode *oc = list->next;
-    for (const row &r : rows) {
-        SCOPED_TRACE(std::string(r.name) + "+" + std::to_string(r.offset));
-        const inst_operand &operand = oc->data.inst.ins->operand[0];
-        EXPECT_EQ(operand.value.sym, gen_register_symbol(r.canonical));
-        EXPECT_EQ(operand.offset, r.canonical_offset);
-        oc = oc->next;
-    }
-    EXPECT_EQ(bit_test->data.branch.freg, gen_register_symbol("FSR0L"));
-    EXPECT_EQ(bit_test->data.branch.freg_offset, 1);
 }
 
 TEST_F(Optimize, VarlocatePromisesAreKeptForTheirSymbols)

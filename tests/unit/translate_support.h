@@ -27,7 +27,6 @@ protected:
     }
     void TearDown() override
     {
-        maxerror = 1000000;
         for (auto &entry : declared)
             type_free(entry.second);
         declared.clear();
@@ -78,9 +77,6 @@ protected:
             release();
         });
     }
-
-    // The next error ends the compilation.
-    void limit_errors() { maxerror = get_error_count() + 1; }
 
     const typell *type_of(const std::string &name)
     {

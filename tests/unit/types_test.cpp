@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "driver/options.h"
-#include "translate/ranges.h"
 #include "translate_support.h"
 
 namespace {
@@ -48,15 +45,6 @@ TEST_F(Types, SizesOfDeclarations)
         ASSERT_NE(type_of(c.name), nullptr) << c.source;
         EXPECT_EQ(ll_sizeof_type(type_of(c.name)), c.size) << c.source;
     }
-}
-
-TEST_F(Types, ShortIsIntAndLongLongIsLong)
-{
-    declare("short s; int i; long long ll; long l; short long sl;");
-    EXPECT_TRUE(are_types_compatible(type_of("s"), type_of("i"), true));
-    EXPECT_TRUE(are_types_compatible(type_of("ll"), type_of("l"), true));
-    EXPECT_FALSE(are_types_compatible(type_of("sl"), type_of("l"), false));
-    EXPECT_EQ(type_of("s")->flags & TF_SHORT, 0u);
 }
 
 struct diagnostic_case {
@@ -120,79 +108,6 @@ TEST_F(Types, InvalidSequencesGiveNoType)
     typehl_free(list);
 }
 
-// Run under the leak checker, these show that an error that ends the
-// compilation releases what resolution holds at that moment.
-TEST_F(Types, AbortsReleaseWhatResolutionHolds)
-{
-    const char *cases[] = {
-        "struct d1 { int a; char a; } x;", "union d2 { int a; char a; } x;", "struct d3 { float x:3; } x;",
-        "struct d4 { int a; struct nope n; } x;", "struct d5 { int f(void); } x;", "int f(int a, int b[0]);",
-        "enum { A = 1, B = 2.5 } x;", "int k[4][0];", "char int c;", "unsigned signed s;",
-        "struct d6 { char a:2; char b:9; } x;", "int w; struct d7 { char a:2; char b:w; } x;",
-    };
-    for (const char *source : cases) {
-        TearDown();
-        SetUp();
-        limit_errors();
-        EXPECT_THROW(declare(source), compile_abort) << source;
-    }
-}
-
-TEST_F(Types, QualifierConflictsKeepTheLaterWord)
-{
-    declare("rom ram char c; near far int n; ram rom char r;");
-    EXPECT_EQ(type_of("c")->memory, MEMORY_RAM);
-    EXPECT_EQ(type_of("n")->range, RANGE_FAR);
-    EXPECT_EQ(type_of("r")->memory, MEMORY_ROM);
-}
-
-TEST_F(Types, ArraysTakeTheirElementsMemoryAndAreConst)
-{
-    declare("volatile rom near char a[4]; int bad[0];");
-    const typell *a = type_of("a");
-    EXPECT_EQ(a->kind, ARY);
-    EXPECT_EQ(a->memory, MEMORY_ROM);
-    EXPECT_EQ(a->range, RANGE_NEAR);
-    EXPECT_TRUE(a->is_volatile);
-    EXPECT_TRUE(a->is_const);
-    EXPECT_EQ(type_of("bad")->detail.count, 1u);
-}
-
-TEST_F(Types, FunctionsLiveInRomWithTheirParameters)
-{
-    declare("long f(int a, char *b, ...); void g(void); int h(); void k(int, int);");
-    const typell *f = type_of("f");
-    ASSERT_EQ(f->kind, FCN);
-    EXPECT_EQ(f->memory, MEMORY_ROM);
-    EXPECT_EQ(f->range, trnGetDefaultRange(MEMORY_ROM));
-    EXPECT_EQ(f->flags, TF_PROTOTYPED | TF_VARIADIC);
-    ASSERT_NE(f->detail.params, nullptr);
-    EXPECT_EQ(ll_sizeof_type(f->detail.params->type), 2u);
-    ASSERT_NE(f->detail.params->next, nullptr);
-    EXPECT_EQ(f->detail.params->next->type->kind, PTR);
-    EXPECT_EQ(f->detail.params->next->next, nullptr);
-    EXPECT_EQ(ll_sizeof_type(f->next), 4u);
-
-    EXPECT_EQ(type_of("g")->detail.params, nullptr);
-    EXPECT_EQ(type_of("g")->flags, TF_PROTOTYPED);
-    EXPECT_EQ(type_of("h")->flags, 0u);
-    EXPECT_TRUE(are_types_compatible(type_of("g"), void_function_type, true));
-
-    // Unnamed parameters are declared under generated names in the prototype
-    // scope, which is closed again.
-    EXPECT_EQ(sym_lookup_sym("__parameter_1", LOOKUP_ALL), nullptr);
-    EXPECT_NE(type_of("k")->detail.params->next, nullptr);
-}
-
-TEST_F(Types, FunctionsReturningPointersToArraysAndFunctions)
-{
-    EXPECT_TRUE(declare("int (*pa(void))[3]; int (*pf(void))(int);").empty());
-    ASSERT_NE(type_of("pa"), nullptr);
-    EXPECT_EQ(type_of("pa")->next->next->kind, ARY);
-    ASSERT_NE(type_of("pf"), nullptr);
-    EXPECT_EQ(type_of("pf")->next->next->kind, FCN);
-}
-
 struct member_case {
     const char *member;
     uint32_t offset;
@@ -242,34 +157,6 @@ TEST_F(Types, StructLayoutWithBitfields)
     }
 }
 
-TEST_F(Types, BitfieldsKeepTheirSignedness)
-{
-    declare("struct { unsigned int u:3; int s:3; } x;");
-    const aggregate_definition *definition = type_of("x")->detail.tag->definition;
-    EXPECT_FALSE(is_type_signed(type_lookup_su_member(definition, "u")->type));
-    EXPECT_TRUE(is_type_signed(type_lookup_su_member(definition, "s")->type));
-}
-
-TEST_F(Types, UnionsAreSortedByNameWithTheFirstDeclaredMemberKept)
-{
-    EXPECT_TRUE(declare("union u { long l; char c; struct { int a; char b; }; char z:3; } w;").empty());
-    const aggregate_definition *definition = type_of("w")->detail.tag->definition;
-    EXPECT_EQ(definition->size, 4u);
-    ASSERT_NE(definition->first_member, nullptr);
-    EXPECT_EQ(ll_sizeof_type(definition->first_member), 4u);
-    std::vector<std::string> order;
-    for (const member_record *m = definition->members; m; m = m->next) {
-        order.push_back(m->name ? m->name : "");
-        EXPECT_EQ(m->offset, 0u);
-        EXPECT_EQ(m->bit_offset, 0);
-    }
-    EXPECT_EQ(order, (std::vector<std::string>{"", "c", "l", "z"}));
-    const member_record *b = type_lookup_su_member(definition, "b");
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->offset, 2u);
-    EXPECT_EQ(type_lookup_su_member(definition, "nothing"), nullptr);
-}
-
 struct enum_case {
     const char *values;
     uint32_t code;
@@ -303,18 +190,6 @@ TEST_F(Types, EnumerationUnderlyingTypeAtEachBoundary)
         EXPECT_TRUE(a->is_enum_constant);
         EXPECT_EQ(a->enum_value.type, c.code) << source;
     }
-}
-
-TEST_F(Types, EnumerationValuesCountOnAndStayOffTheMasterList)
-{
-    declare("enum colour { RED, GREEN = 5, BLUE } c;");
-    for (void *e = list_first(master_symbol_list); e; e = list_next(e))
-        EXPECT_FALSE((*static_cast<symbol **>(e))->is_enum_constant);
-    EXPECT_EQ(sym_lookup_sym("RED", LOOKUP_ALL)->enum_value.value, 0u);
-    EXPECT_EQ(sym_lookup_sym("BLUE", LOOKUP_ALL)->enum_value.value, 6u);
-    EXPECT_EQ(ll_sizeof_type(type_of("c")), 1u);
-    declare("enum colour d;");
-    EXPECT_TRUE(are_types_compatible(type_of("c"), type_of("d"), true));
 }
 
 struct compatibility_case {
@@ -354,89 +229,6 @@ TEST_F(Types, Compatibility)
         ASSERT_NE(type_of("b"), nullptr) << c.source;
         EXPECT_EQ(are_types_compatible(type_of("a"), type_of("b"), false), c.without_qualifiers) << c.source;
         EXPECT_EQ(are_types_compatible(type_of("a"), type_of("b"), true), c.with_qualifiers) << c.source;
-    }
-}
-
-std::string printed(const typell *type)
-{
-    char *text = nullptr;
-    size_t length = 0;
-    FILE *stream = open_memstream(&text, &length);
-    type_print(stream, type);
-    fclose(stream);
-    std::string result(text, length);
-    free(text);
-    return result;
-}
-
-TEST_F(Types, PrintForm)
-{
-    declare("const rom far char *p; int a[3]; volatile near unsigned char v; struct node { int n; struct node *next; } s;");
-    EXPECT_EQ(printed(type_of("p")), "<AFPTR><OFCBSC>");
-    EXPECT_EQ(printed(type_of("a")), "<AFCARY[3]><AFBSC>");
-    EXPECT_EQ(printed(type_of("v")), "<ANVBSC>");
-    EXPECT_EQ(printed(type_of("s")), "<AFSUE>{ n:<AFBSC>; next:<AFPTR><AFSUE>; }");
-}
-
-TEST_F(Types, CopiesAreDeepAndReferencesArePointers)
-{
-    declare("int f(char *p, long q);");
-    typell *copy = type_copy(type_of("f"));
-    ASSERT_NE(copy->detail.params, nullptr);
-    EXPECT_NE(copy->detail.params, type_of("f")->detail.params);
-    EXPECT_NE(copy->detail.params->type, type_of("f")->detail.params->type);
-    EXPECT_TRUE(are_types_compatible(copy, type_of("f"), true));
-    typell *reference = type_reference(copy);
-    EXPECT_EQ(reference->kind, PTR);
-    EXPECT_EQ(reference->memory, MEMORY_RAM);
-    EXPECT_EQ(reference->range, RANGE_FAR);
-    EXPECT_TRUE(reference->is_const);
-    EXPECT_EQ(ll_sizeof_type(reference), 2u);
-    type_free(reference);
-    EXPECT_EQ(type_copy(nullptr), nullptr);
-}
-
-TEST_F(Types, TypedefsOfDefinitionsNameOneTag)
-{
-    EXPECT_TRUE(declare("typedef struct { int a; char b; } pair_t; typedef enum { P, Q = 300 } level_t;"
-                        "pair_t x; pair_t y[2]; level_t e; level_t *pe;")
-                    .empty());
-    ASSERT_NE(type_of("x"), nullptr);
-    EXPECT_EQ(type_of("x")->detail.tag, type_of("y")->next->detail.tag);
-    EXPECT_EQ(ll_sizeof_type(type_of("y")), 6u);
-    EXPECT_EQ(type_of("e")->enum_tag, type_of("pe")->next->enum_tag);
-    EXPECT_EQ(ll_sizeof_type(type_of("e")), 2u);
-}
-
-TEST_F(Types, IncompleteTagsAreReported)
-{
-    declare("struct later *p; struct later a[2];");
-    EXPECT_FALSE(trn_check_illegal_tag_reference(type_of("p")));
-    std::vector<unsigned> posted = diagnostics([&] { EXPECT_TRUE(trn_check_illegal_tag_reference(type_of("a"))); });
-    EXPECT_EQ(posted, std::vector<unsigned>{1165});
-}
-
-TEST_F(Types, StorageClasses)
-{
-    struct sclass_case {
-        const char *source;
-        int32_t storage_class;
-    };
-    const sclass_case cases[] = {
-        {"extern int a;", SC_EXTERN}, {"static int a;", SC_STATIC}, {"auto int a;", SC_AUTO},
-        {"overlay int a;", SC_OVERLAY}, {"register int a;", SC_NONE}, {"int a;", SC_NONE},
-    };
-    for (const sclass_case &c : cases) {
-        yyinitparse();
-        lex_scan_string(c.source);
-        yyparse();
-        pcodehl *root = hl_get_ast();
-        ASSERT_NE(root, nullptr);
-        EXPECT_EQ(trnResolveSclass(root->left->left->type), c.storage_class) << c.source;
-        hl_free_ast(root);
-        hl_set_ast(nullptr);
-        trn_forget_tag_definitions();
-        yyuninitparse();
     }
 }
 

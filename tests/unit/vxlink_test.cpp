@@ -16,7 +16,6 @@
 #include "target/procdb.h"
 #include "target/sfr_map.h"
 #include "tools/ihex/ihex.h"
-#include "tools/vxar/archive.h"
 #include "tools/vxar/vxar.h"
 #include "tools/vxlink/link_startup.h"
 #include "tools/vxsim/sim_load.h"
@@ -369,7 +368,8 @@ TEST_F(Link, BranchAtTheEdgesOfItsReach)
 }
 
 // ---------------------------------------------------------------------------
-// External resolution and a linked program run in the simulator.
+// A two-object program for the archive tests, and objects that the linker
+// must refuse.
 
 // main.o: main calls `bump` three times and returns; lib.o: bump increments
 // `counter` in its own banked udata section.
@@ -394,138 +394,6 @@ void write_program(object_builder *main_o, object_builder *lib_o)
                             encode(IT_RETURN, 0)});
     lib_o->reloc(lib_code, 0, counter, RELOC_MOVLB);
     lib_o->reloc(lib_code, 2, counter, RELOC_FILE);
-}
-
-TEST_F(Link, ResolvesAcrossObjectsAndRuns)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    lib_o.write(path("lib.o"));
-    ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
-    uint32_t counter = address_of("counter");
-    EXPECT_EQ(address_of("main"), 0x2Cu) << "right after the copy table of 2 bytes at 0x2A";
-    auto s = simulate();
-    EXPECT_EQ(s->data[counter], 3);
-    EXPECT_EQ(s->sp, 0u);
-    EXPECT_EQ(s->data[SFR_FSR1L] | (s->data[SFR_FSR1H] << 8), address_of("_stack"));
-}
-
-// A function in the shape of compiled code: a frame on the software stack
-// through FSR1 and FSR2, register names resolved by the linker, a loop over
-// initialized data and the result stored in banked data.
-TEST_F(Link, CompiledStyleFunctionWithAFrame)
-{
-    object_builder o;
-    int code = o.section(".code_sum.o", SCN_CODE);
-    int table_section = o.section(".idata_sum.o", SCN_IDATA);
-    int result_section = o.section(".udata_sum.o", SCN_UDATA, 1);
-    o.bytes(table_section, {1, 2, 3, 4, 250});
-    o.symbol("main", 0, code);
-    unsigned table = o.symbol("table", 0, table_section);
-    unsigned result = o.symbol("result", 0, result_section);
-    std::vector<uint16_t> words;
-    auto emit = [&](uint16_t word, const char *symbol = nullptr, uint16_t type = 0, unsigned index = 0) {
-        if (symbol)
-            index = o.external(symbol);
-        if (symbol || type)
-            o.reloc(code, uint32_t(words.size() * 2), index, type);
-        words.push_back(word);
-    };
-    emit(encode(IT_MOVFF, 0), "FSR2L", RELOC_MOVFF_SRC);
-    emit(encode(IT_WORD2, 0), "POSTINC1", RELOC_MOVFF_DST);
-    emit(encode(IT_MOVFF, 0), "FSR1L", RELOC_MOVFF_SRC);
-    emit(encode(IT_WORD2, 0), "FSR2L", RELOC_MOVFF_DST);
-    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTINC1", RELOC_FILE);
-    emit(encode(IT_CLRF, 0, ACCESS), "INDF2", RELOC_FILE);
-    emit(encode(IT_LFSR, 0, 0), nullptr, RELOC_LFSR_HIGH, table);
-    emit(encode(IT_WORD2, 0), nullptr, RELOC_LFSR_LOW, table);
-    emit(encode(IT_MOVLW, 5));
-    emit(encode(IT_MOVWF, 0, ACCESS), "PRODL", RELOC_FILE);
-    uint32_t loop = uint32_t(words.size() * 2);
-    emit(encode(IT_MOVF, 0, 0, ACCESS), "POSTINC0", RELOC_FILE);
-    emit(encode(IT_ADDWF, 0, TO_F, ACCESS), "INDF2", RELOC_FILE);
-    emit(encode(IT_DECFSZ, 0, TO_F, ACCESS), "PRODL", RELOC_FILE);
-    emit(encode(IT_BRA, unsigned(int(loop) - int(words.size() * 2) - 2) / 2));
-    emit(encode(IT_MOVFF, 0), "INDF2", RELOC_MOVFF_SRC);
-    emit(encode(IT_WORD2, 0), nullptr, RELOC_MOVFF_DST, result);
-    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTDEC1", RELOC_FILE);
-    emit(encode(IT_MOVF, 0, TO_F, ACCESS), "POSTDEC1", RELOC_FILE);
-    emit(encode(IT_MOVFF, 0), "INDF1", RELOC_MOVFF_SRC);
-    emit(encode(IT_WORD2, 0), "FSR2L", RELOC_MOVFF_DST);
-    emit(encode(IT_RETURN, 0));
-    o.words(code, words);
-    o.write(path("sum.o"));
-    ASSERT_EQ(link({"sum.o"}), 0) << errors;
-    auto s = simulate();
-    EXPECT_EQ(s->data[address_of("result")], 4) << "1 + 2 + 3 + 4 + 250 in 8 bits";
-    uint32_t stack = address_of("_stack");
-    EXPECT_EQ(sim_fsr(*s, 1), stack);
-    EXPECT_EQ(sim_fsr(*s, 2), stack);
-    EXPECT_EQ(address_of("FSR2L"), unsigned(SFR_FSR2L));
-    EXPECT_EQ(address_of("POSTINC1"), unsigned(SFR_POSTINC1));
-}
-
-TEST_F(Link, UndefinedSymbolsAreNamedWithTheirUsers)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    EXPECT_EQ(link({"main.o"}), 1);
-    EXPECT_NE(errors.find("undefined symbol 'bump', referenced in " + path("main.o")),
-              std::string::npos)
-        << errors;
-    EXPECT_TRUE(outputs_absent());
-}
-
-TEST_F(Link, MainIsNeededByTheStartUp)
-{
-    object_builder lib_o, unused;
-    write_program(&unused, &lib_o);
-    lib_o.write(path("lib.o"));
-    EXPECT_EQ(link({"lib.o"}), 1);
-    EXPECT_NE(errors.find(std::string("undefined symbol 'main', referenced in ") + VX_RUNTIME_ARCHIVE +
-                          "(startup.o)"),
-              std::string::npos)
-        << errors;
-}
-
-TEST_F(Link, WithoutTheRuntimeTheEntryIsUndefined)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    lib_o.write(path("lib.o"));
-    EXPECT_EQ(link({"main.o", "lib.o"}, link_options{}), 1);
-    EXPECT_NE(errors.find("undefined symbol '_startup', referenced in the reset vector"),
-              std::string::npos)
-        << errors;
-    EXPECT_TRUE(outputs_absent());
-}
-
-TEST_F(Link, MultipleDefinitionsNameBothObjects)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    lib_o.write(path("lib.o"));
-    fs::copy_file(path("lib.o"), path("copy.o"));
-    EXPECT_EQ(link({"main.o", "lib.o", "copy.o"}), 1);
-    EXPECT_NE(errors.find("symbol 'bump' is defined in both " + path("lib.o") + " and " +
-                          path("copy.o")),
-              std::string::npos)
-        << errors;
-    EXPECT_NE(errors.find("symbol 'counter' is defined in both"), std::string::npos) << errors;
-    EXPECT_TRUE(outputs_absent());
-}
-
-TEST_F(Link, UnreadableObjectIsAnError)
-{
-    std::ofstream(path("junk.o")) << "not an object";
-    EXPECT_EQ(link({"junk.o", "missing.o"}), 1);
-    EXPECT_NE(errors.find("junk.o: cannot read the object file"), std::string::npos);
-    EXPECT_NE(errors.find("missing.o: cannot read the object file"), std::string::npos);
-    EXPECT_TRUE(outputs_absent());
 }
 
 TEST_F(Link, CorruptObjectsAreReportedNotTrusted)
@@ -570,25 +438,6 @@ TEST_F(Link, CorruptObjectsAreReportedNotTrusted)
 
 // ---------------------------------------------------------------------------
 // Placement.
-
-TEST_F(Link, ResetVectorJumpsToTheStartUpAndVectorsStayFree)
-{
-    object_builder o;
-    int code = o.section(".code_v", SCN_CODE);
-    int high = o.section("high_vector", SCN_CODE | SCN_ABS, 0, 0x08);
-    o.words(code, {encode(IT_RETURN, 0)});
-    o.words(high, {encode(IT_RETFIE, 1)});
-    o.symbol("main", 0, code);
-    o.write(path("v.o"));
-    ASSERT_EQ(link({"v.o"}), 0) << errors;
-    std::vector<uint8_t> bytes = program_bytes();
-    uint32_t startup = address_of("_startup");
-    EXPECT_EQ(word_at(bytes, 0), encode(IT_GOTO, (startup >> 1) & 0xFF));
-    EXPECT_EQ(word_at(bytes, 2), encode(IT_WORD2, startup >> 9));
-    EXPECT_EQ(word_at(bytes, 0x08), encode(IT_RETFIE, 1));
-    EXPECT_GE(address_of("main"), 0x2Au);
-    EXPECT_GE(startup, 0x2Au);
-}
 
 TEST_F(Link, AnObjectsOwnStartUpKeepsTheRuntimesOut)
 {
@@ -726,61 +575,6 @@ TEST_F(Link, PlacementErrors)
     }
 }
 
-TEST_F(Link, InitializedDataIsCopiedByTheStartUp)
-{
-    object_builder o;
-    int code = o.section(".code_i", SCN_CODE);
-    o.words(code, {encode(IT_RETURN, 0)});
-    o.symbol("main", 0, code);
-    int small = o.section(".idata_i", SCN_IDATA);
-    o.bytes(small, {0x11, 0x22, 0x33});
-    int acc = o.section("iacc", SCN_IDATA | SCN_ACCESS);
-    o.bytes(acc, {0xA5, 0x00, 0x00});
-    int big = o.section("ibig", SCN_IDATA);
-    std::vector<uint8_t> pattern(0xF0);
-    for (size_t i = 0; i < pattern.size(); i++)
-        pattern[i] = uint8_t(i * 7 + 1);
-    o.bytes(big, pattern);
-    unsigned s1 = o.symbol("small", 0, small);
-    o.symbol("pattern", 0, big);
-    o.symbol("pointer", 1, acc);
-    // `pointer` holds the address of `small`: two relocated bytes in data.
-    o.reloc(acc, 1, s1, RELOC_LOW, 1);
-    o.reloc(acc, 2, s1, RELOC_HIGH, 1);
-    o.write(path("i.o"));
-    ASSERT_EQ(link({"i.o"}), 0) << errors;
-
-    std::vector<uint8_t> bytes = program_bytes();
-    uint32_t cinit = address_of("_cinit");
-    EXPECT_EQ(word_at(bytes, cinit), 3u) << "three entries in the copy table";
-    auto [ibig, ibig_size] = section_of("ibig");
-    auto [image, image_size] = section_of("ibig.init");
-    EXPECT_EQ(image_size, 0xF0u);
-    bool listed = false;
-    for (unsigned e = 0; e < 3; e++) {
-        uint32_t entry = cinit + 2 + e * CINIT_ENTRY_SIZE;
-        uint32_t from = word_at(bytes, entry) | (uint32_t(bytes[entry + 2]) << 16);
-        if (from == image) {
-            listed = true;
-            EXPECT_EQ(bytes[entry + 3], 0);
-            EXPECT_EQ(word_at(bytes, entry + 4), ibig);
-            EXPECT_EQ(word_at(bytes, entry + 6), ibig_size);
-        }
-    }
-    EXPECT_TRUE(listed);
-
-    auto s = simulate();
-    uint32_t small_address = address_of("small");
-    EXPECT_EQ(s->data[small_address], 0x11);
-    EXPECT_EQ(s->data[small_address + 2], 0x33);
-    uint32_t pointer = address_of("pointer");
-    EXPECT_EQ(s->data[pointer - 1], 0xA5);
-    EXPECT_EQ(s->data[pointer] | (s->data[pointer + 1] << 8), small_address + 1);
-    uint32_t p = address_of("pattern");
-    for (size_t i = 0; i < pattern.size(); i++)
-        ASSERT_EQ(s->data[p + i], pattern[i]) << i;
-}
-
 TEST_F(Link, TheStartUpClearsDataMemoryBelowTheRegisters)
 {
     object_builder o;
@@ -850,49 +644,6 @@ TEST_F(Link, TheCopyTableStaysInTheFirst64KB)
     EXPECT_EQ(s->data[init_address + 1], 0xC3);
 }
 
-TEST_F(Link, RuntimeMembersAreTakenOnlyWhenNeeded)
-{
-    // In member order: a.o defines `helper`, which only the entry in b.o
-    // calls, so a.o is taken on a second look; c.o defines what nobody
-    // calls; d.o defines `main`, which the program brings itself.
-    object_builder a, b, c, d, program;
-    int a_code = a.section(".code_a", SCN_CODE);
-    int a_data = a.section(".udata_a", SCN_UDATA, 1);
-    unsigned calls = a.symbol("calls", 0, a_data);
-    a.words(a_code, {encode(IT_MOVLB, 0), encode(IT_INCF, 0, TO_F, BANKED), encode(IT_RETURN, 0)});
-    a.reloc(a_code, 0, calls, RELOC_MOVLB);
-    a.reloc(a_code, 2, calls, RELOC_FILE);
-    a.symbol("helper", 0, a_code);
-    a.write(path("a.o"));
-    int b_code = b.section(".code_b", SCN_CODE);
-    unsigned helper = b.external("helper");
-    unsigned main = b.external("main");
-    b.words(b_code, {encode(IT_CALL, 0, 0), encode(IT_WORD2, 0), encode(IT_CALL, 0, 0),
-                     encode(IT_WORD2, 0), encode(IT_SLEEP)});
-    b.reloc(b_code, 0, helper, RELOC_CALL);
-    b.reloc(b_code, 2, helper, RELOC_WORD2_ADDR);
-    b.reloc(b_code, 4, main, RELOC_CALL);
-    b.reloc(b_code, 6, main, RELOC_WORD2_ADDR);
-    b.symbol("_startup", 0, b_code);
-    b.write(path("b.o"));
-    returning(&c, "unused", "c.o");
-    returning(&d, "main", "d.o");
-    returning(&program, "main", "p.o");
-    make_archive("rt.a", {"a.o", "b.o", "c.o", "d.o"});
-
-    link_options options;
-    options.runtime_archive = path("rt.a");
-    ASSERT_EQ(link({"p.o"}, options), 0) << errors;
-    std::string map = map_text();
-    EXPECT_NE(map.find(path("rt.a") + "(a.o)"), std::string::npos);
-    EXPECT_NE(map.find(path("rt.a") + "(b.o)"), std::string::npos);
-    EXPECT_EQ(map.find("(c.o)"), std::string::npos);
-    EXPECT_EQ(map.find("(d.o)"), std::string::npos);
-    EXPECT_LT(address_of("helper"), address_of("_startup")) << "member order, not the order taken";
-    auto s = simulate();
-    EXPECT_EQ(s->data[address_of("calls")], 1);
-}
-
 TEST_F(Link, AnUnreadableRuntimeIsAnError)
 {
     object_builder o;
@@ -915,66 +666,6 @@ TEST_F(Link, AnUnreadableRuntimeIsAnError)
     EXPECT_TRUE(outputs_absent());
 }
 
-TEST_F(Link, ArchiveMembersAreTakenOnlyWhenNeeded)
-{
-    object_builder main_o, lib_o, spare;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    lib_o.write(path("lib.o"));
-    returning(&spare, "spare", "spare.o");
-    make_archive("libbump.a", {"spare.o", "lib.o"});
-    // Objects after an archive count as well: every object is read first.
-    for (const std::vector<std::string> &inputs :
-         {std::vector<std::string>{"main.o", "libbump.a"}, std::vector<std::string>{"libbump.a", "main.o"}}) {
-        ASSERT_EQ(link(inputs), 0) << errors;
-        std::string map = map_text();
-        EXPECT_NE(map.find(".code_lib.o "), std::string::npos);
-        EXPECT_NE(map.find(path("libbump.a") + "(lib.o)"), std::string::npos);
-        EXPECT_EQ(map.find("spare"), std::string::npos);
-        EXPECT_NE(map.find(std::string(VX_RUNTIME_ARCHIVE) + "(startup.o)"), std::string::npos);
-        auto s = simulate();
-        EXPECT_EQ(s->data[address_of("counter")], 3);
-    }
-}
-
-// `main` calls `outer` (second.a), which calls `middle` (first.a), which
-// calls `inner` (second.a): the search goes back and forth between the
-// archives until a pass takes nothing.
-TEST_F(Link, MembersMayNeedMembersOfEarlierAndLaterArchives)
-{
-    auto calling = [&](const char *name, const char *callee, uint8_t mark, const char *file) {
-        object_builder o;
-        int code = o.section((std::string(".code_") + name).c_str(), SCN_CODE);
-        unsigned target = o.external(callee);
-        o.words(code, {encode(IT_MOVLW, mark), encode(IT_MOVWF, 0x10, ACCESS), encode(IT_CALL, 0, 0),
-                       encode(IT_WORD2, 0), encode(IT_RETURN, 0)});
-        o.reloc(code, 4, target, RELOC_CALL);
-        o.reloc(code, 6, target, RELOC_WORD2_ADDR);
-        o.symbol(name, 0, code);
-        o.write(path(file));
-    };
-    calling("main", "outer", 1, "main.o");
-    calling("outer", "middle", 2, "outer.o");
-    calling("middle", "inner", 3, "middle.o");
-    object_builder inner, unused;
-    int code = inner.section(".code_inner", SCN_CODE);
-    inner.words(code, {encode(IT_MOVLW, 4), encode(IT_MOVWF, 0x11, ACCESS), encode(IT_RETURN, 0)});
-    inner.symbol("inner", 0, code);
-    inner.write(path("inner.o"));
-    returning(&unused, "unused", "unused.o");
-    make_archive("first.a", {"unused.o", "middle.o"});
-    make_archive("second.a", {"inner.o", "outer.o"});
-
-    ASSERT_EQ(link({"main.o", "first.a", "second.a"}), 0) << errors;
-    EXPECT_EQ(map_text().find("unused"), std::string::npos);
-    // Command-line order, then member order: middle, inner, outer.
-    EXPECT_LT(address_of("middle"), address_of("inner"));
-    EXPECT_LT(address_of("inner"), address_of("outer"));
-    auto s = simulate();
-    EXPECT_EQ(s->data[0x10], 3) << "main, outer and middle ran in turn";
-    EXPECT_EQ(s->data[0x11], 4);
-}
-
 TEST_F(Link, TheFirstArchiveThatDefinesANameGivesIt)
 {
     object_builder main_o, lib_o, other;
@@ -988,54 +679,6 @@ TEST_F(Link, TheFirstArchiveThatDefinesANameGivesIt)
     ASSERT_EQ(link({"main.o", "two.a", "one.a"}), 0) << errors;
     EXPECT_NE(map_text().find(path("two.a") + "(lib.o)"), std::string::npos);
     EXPECT_EQ(map_text().find(path("one.a")), std::string::npos);
-}
-
-TEST_F(Link, BrokenArchivesAndMembersAreErrorsWithTheirNames)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    std::ofstream(path("cut.a"), std::ios::binary) << "Lumex Tarn archive 1\nmember 9 lib.o\nshort";
-    EXPECT_EQ(link({"main.o", "cut.a"}), 1);
-    EXPECT_NE(errors.find("vxlink: error: " + path("cut.a") +
-                          ": member 'lib.o' of 9 bytes runs past the end of the file"),
-              std::string::npos)
-        << errors;
-    EXPECT_TRUE(outputs_absent());
-
-    std::vector<uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(archive_serialize({{"junk.o", {'j', 'u', 'n', 'k'}, {"bump"}}}, &bytes, &error)) << error;
-    ASSERT_TRUE(archive_store(path("junk.a").c_str(), bytes, &error)) << error;
-    ::testing::internal::CaptureStdout();
-    EXPECT_EQ(link({"main.o", "junk.a"}), 1);
-    std::string messages = ::testing::internal::GetCapturedStdout();
-    EXPECT_NE(errors.find("vxlink: error: " + path("junk.a") + "(junk.o): cannot read the object file"),
-              std::string::npos)
-        << errors;
-    EXPECT_NE(messages.find("File '" + path("junk.a") + "(junk.o)', could not read COFF file header."),
-              std::string::npos)
-        << messages;
-    EXPECT_TRUE(outputs_absent());
-}
-
-TEST_F(Link, MapListsSectionsAndSymbols)
-{
-    object_builder main_o, lib_o;
-    write_program(&main_o, &lib_o);
-    main_o.write(path("main.o"));
-    lib_o.write(path("lib.o"));
-    ASSERT_EQ(link({"main.o", "lib.o"}), 0) << errors;
-    std::string text = map_text();
-    for (const char *name : {".code_main.o", ".code_lib.o", ".udata_lib.o", ".reset", ".code_startup.o",
-                             ".cinit", ".stack"})
-        EXPECT_NE(text.find(std::string("\n") + name + " "), std::string::npos) << name;
-    std::vector<map_symbol> list = symbols();
-    for (const char *name : {"main", "bump", "counter", "_stack", "_cinit", "_startup"})
-        EXPECT_NE(map_find(list, name), nullptr) << name;
-    EXPECT_EQ(map_find(list, "PCLATU"), nullptr) << "unreferenced registers stay out";
-    EXPECT_FALSE(map_find(list, "bump")->in_program_memory == false);
-    EXPECT_FALSE(map_find(list, "counter")->in_program_memory);
 }
 
 } // namespace

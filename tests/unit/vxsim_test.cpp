@@ -284,15 +284,6 @@ TEST(Multiply, LeavesTheProductInProdAndNoFlag)
     EXPECT_EQ(status(*s), Z);
 }
 
-TEST(Destination, WregOrFileRegister)
-{
-    program p;
-    p.set(REG, 0x05).op(IT_MOVLW, 0x03).op(IT_ADDWF, REG, TO_W, ACCESS).sleep();
-    auto s = run(p);
-    EXPECT_EQ(s->data[SFR_WREG], 0x08);
-    EXPECT_EQ(s->data[REG], 0x05);
-}
-
 // Flags written by the instruction win over its result written to STATUS.
 TEST(Destination, FlagsOverrideAResultInStatus)
 {
@@ -416,17 +407,6 @@ const branch_case branch_cases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Conditions, Branch, ::testing::ValuesIn(branch_cases));
 
-TEST(Branch, BackwardOffsetsReachEarlierCode)
-{
-    // A counted loop: 5 times around through a negative BNZ offset.
-    program p;
-    p.set(REG, 5).set(0x20, 0);
-    uint32_t loop = p.here();
-    p.op(IT_INCF, 0x20, TO_F, ACCESS).op(IT_DECF, REG, TO_F, ACCESS).branch(IT_BNZ, loop).sleep();
-    auto s = run(p);
-    EXPECT_EQ(s->data[0x20], 5);
-}
-
 // ---------------------------------------------------------------------------
 // Calls, returns and the return stack.
 
@@ -520,16 +500,6 @@ const shadow_case shadow_cases[] = {
     {1, IT_RETFIE, 1, true},  {1, IT_RETFIE, 0, false},
 };
 INSTANTIATE_TEST_SUITE_P(Returns, Shadow, ::testing::ValuesIn(shadow_cases));
-
-TEST(Stack, RetfieSetsTheGlobalInterruptEnable)
-{
-    program p;
-    p.call(0x10).sleep();
-    p.pad_to(0x10);
-    p.op(IT_RETFIE, 0);
-    auto s = run(p);
-    EXPECT_EQ(s->data[SFR_INTCON] & 0x80, 0x80);
-}
 
 // ---------------------------------------------------------------------------
 // Table reads and writes.
@@ -665,18 +635,6 @@ TEST(Indirect, ReadModifyWriteMovesThePointerOnce)
     EXPECT_EQ(s->data[0x40], 0x42);
     EXPECT_EQ(s->data[0x41], 0x00);
     EXPECT_EQ(sim_fsr(*s, 0), 0x041u);
-}
-
-TEST(Indirect, MovffThroughTheSoftwareStack)
-{
-    // The push and pop of generated code: MOVFF x, POSTINC1; MOVF POSTDEC1, F; MOVFF INDF1, y.
-    program p;
-    p.lfsr(1, 0x200).set(0x20, 0xAB).movff(0x20, SFR_POSTINC1);
-    p.op(IT_MOVF, SFR_POSTDEC1 & 0xFF, TO_F, ACCESS).movff(SFR_INDF1, 0x21).sleep();
-    auto s = run(p);
-    EXPECT_EQ(s->data[0x200], 0xAB);
-    EXPECT_EQ(s->data[0x21], 0xAB);
-    EXPECT_EQ(sim_fsr(*s, 1), 0x200u);
 }
 
 TEST(Indirect, PointerAtAnIndirectRegisterReadsZeroAndWritesNothing)
@@ -832,26 +790,6 @@ TEST(Stops, DebugInstructions)
         EXPECT_EQ(s->instructions, c.instructions) << getInstName(c.type);
         EXPECT_EQ(s->stop_pc, c.instructions == 2 ? 2u : 0u) << getInstName(c.type);
     }
-}
-
-TEST(Stops, RunningOffTheEndOfProgramMemory)
-{
-    program p;
-    p.op(IT_NOP);
-    auto s = load(p, 0x100);
-    EXPECT_EQ(sim_run(s.get(), 1000), SIM_PC_OUT_OF_RANGE);
-    EXPECT_EQ(s->stop_pc, 0x100u);
-    EXPECT_EQ(s->instructions, 0x80u) << "erased words execute as no operation";
-}
-
-TEST(Stops, CycleLimit)
-{
-    program p;
-    p.op(IT_BRA, 0x7FF);
-    auto s = run(p, 101);
-    EXPECT_EQ(s->stop, SIM_CYCLE_LIMIT);
-    EXPECT_EQ(s->cycles, 102u) << "an instruction started below the limit completes";
-    EXPECT_EQ(s->instructions, 51u);
 }
 
 TEST(Stops, ResetRestartsAtZeroWithFreshRegisters)
@@ -1046,44 +984,6 @@ TEST(Interrupts, EntryCostsTwoCycles)
     EXPECT_EQ(s->interrupts, 1u);
 }
 
-TEST(Interrupts, HighPriorityInterruptsALowPriorityRoutine)
-{
-    vectored v;
-    v.p.set(SFR_RCON, RCON_IPEN).set(SFR_INTCON, GIEH | GIEL | RB | INTCON_INT0IE);
-    v.p.movff(SFR_INTCON, 0x25).sleep();
-    v.high().movff(SFR_STKPTR, 0x22).movff(SFR_INTCON, 0x23);
-    v.p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 1);
-    v.low().movff(SFR_INTCON, 0x21);
-    v.p.op(IT_BSF, INTCON_F, INT0IF_BIT, ACCESS); // taken at once
-    v.p.movff(SFR_INTCON, 0x24);
-    v.p.op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, 0);
-    auto s = run(v.p);
-    ASSERT_EQ(s->stop, SIM_SLEEP);
-    EXPECT_EQ(s->data[0x21], GIEH | RB | INTCON_INT0IE) << "low entry clears GIEL only";
-    EXPECT_EQ(s->data[0x22], 2) << "nested";
-    EXPECT_EQ(s->data[0x23], RB | INT0) << "high entry clears GIEH";
-    EXPECT_EQ(s->data[0x24], GIEH | RB | INTCON_INT0IE) << "the high RETFIE sets GIEH only";
-    EXPECT_EQ(s->data[0x25], GIEH | GIEL | INTCON_RBIE | INTCON_INT0IE) << "the low RETFIE sets GIEL";
-    EXPECT_EQ(s->interrupts, 2u);
-}
-
-TEST(Interrupts, LowPriorityWaitsForTheHighPriorityRoutine)
-{
-    vectored v;
-    v.p.set(SFR_RCON, RCON_IPEN).set(SFR_INTCON, GIEH | GIEL | INTCON_RBIE | INT0);
-    v.p.op(IT_NOP).sleep(); // MOVWF INTCON at MAIN + 6: both return to MAIN + 8
-    v.high().op(IT_BSF, INTCON_F, RBIF_BIT, ACCESS).op(IT_NOP).movff(SFR_STKPTR, 0x22);
-    v.p.op(IT_BCF, INTCON_F, INT0IF_BIT, ACCESS).op(IT_RETFIE, 1);
-    v.low().movff(SFR_TOSL, 0x23).movff(SFR_STKPTR, 0x24);
-    v.p.op(IT_BCF, INTCON_F, RBIF_BIT, ACCESS).op(IT_RETFIE, 0);
-    auto s = run(v.p);
-    ASSERT_EQ(s->stop, SIM_SLEEP);
-    EXPECT_EQ(s->data[0x22], 1) << "not nested";
-    EXPECT_EQ(s->data[0x23], MAIN + 8) << "taken as soon as the high routine returns";
-    EXPECT_EQ(s->data[0x24], 1);
-    EXPECT_EQ(s->interrupts, 2u);
-}
-
 struct shadow_entry_case {
     const char *name;
     bool priorities; // with RCON_IPEN the request below is a low-priority one
@@ -1138,74 +1038,6 @@ TEST(Interrupts, LowPriorityEntryKeepsTheShadowsOfAFastCall)
     EXPECT_EQ(s->interrupts, 1u);
     EXPECT_EQ(s->data[0x20], 0x11);
     EXPECT_EQ(s->data[0x21], 0x03);
-}
-
-TEST(Interrupts, TimerOverflowEveryTwoHundredFiftySixCycles)
-{
-    // The timer counts the routine's cycles and the entries too, so the
-    // overflows keep their period whatever the routine costs, and each entry
-    // finds the same count.
-    vectored v;
-    v.p.lfsr(0, 0x30).set(SFR_INTCON, GIE | INTCON_TMR0IE).set(SFR_T0CON, TMR0_8BIT);
-    v.p.op(IT_BRA, 0x7FF);
-    v.high().movff(SFR_TMR0L, SFR_POSTINC0).op(IT_NOP);
-    v.p.op(IT_BCF, INTCON_F, TMR0IF_BIT, ACCESS).op(IT_RETFIE, 1);
-    auto s = load(v.p);
-    // TMR0L counts from 0 after cycle 8 and overflows at 264, at the end of
-    // a BRA; the entry and the vector's GOTO take it to 268 and TMR0L to 4.
-    EXPECT_EQ(sim_run(s.get(), 268 + 256 * 3 + 100), SIM_CYCLE_LIMIT);
-    EXPECT_EQ(s->interrupts, 4u);
-    for (unsigned i = 0; i < 4; i++)
-        EXPECT_EQ(s->data[0x30 + i], 4) << i;
-    EXPECT_EQ(s->data[0x34], 0);
-}
-
-TEST(Interrupts, RequestsArriveAtTheirCycle)
-{
-    // From MAIN + 4 on, the instruction at address a starts at cycle
-    // 4 + (a - MAIN - 4) / 2: the GOTO and the two enabling words take 4.
-    // The enables are ORed in, keeping a flag raised at cycle 0.
-    vectored v;
-    v.p.op(IT_MOVLW, GIE | INTCON_INT0IE | INTCON_RBIE).op(IT_IORWF, INTCON_F, TO_F, ACCESS);
-    v.p.pad_to(HIGH_ROUTINE - 2);
-    v.p.sleep();
-    v.high().movff(SFR_TOSL, 0x20).movff(SFR_TOSH, 0x21).movff(SFR_INTCON, 0x22).sleep();
-    struct request_case {
-        uint64_t cycle;
-        sim_irq_line line;
-        uint16_t return_address;
-        uint8_t flag;
-    };
-    const request_case cases[] = {
-        {0, SIM_IRQ_HIGH, MAIN + 4, INTCON_INT0IF},
-        {50, SIM_IRQ_HIGH, MAIN + 4 + 2 * 46, INTCON_INT0IF},
-        {51, SIM_IRQ_LOW, MAIN + 4 + 2 * 47, INTCON_RBIF},
-    };
-    for (const request_case &c : cases) {
-        auto s = load(v.p);
-        sim_request_interrupt(s.get(), c.cycle, c.line);
-        ASSERT_EQ(sim_run(s.get(), 100000), SIM_SLEEP) << c.cycle;
-        EXPECT_EQ(s->data[0x20] | s->data[0x21] << 8, c.return_address) << c.cycle;
-        EXPECT_EQ(s->data[0x22] & INTCON_FLAGS, c.flag) << c.cycle;
-    }
-}
-
-TEST(Interrupts, RequestsWaitForTheirEnable)
-{
-    vectored v;
-    for (int i = 0; i < 10; i++)
-        v.p.op(IT_NOP);
-    v.p.movff(SFR_INTCON, 0x22);
-    v.p.set(SFR_INTCON, GIE | INTCON_INT0IE | INTCON_RBIE | INTCON_RBIF | INTCON_INT0IF);
-    v.p.op(IT_NOP).sleep();
-    note_vector(v.high(), HIGH_PRIORITY_VECTOR, 1);
-    auto s = load(v.p);
-    sim_request_interrupt(s.get(), 5, SIM_IRQ_LOW);
-    sim_request_interrupt(s.get(), 3, SIM_IRQ_HIGH);
-    sim_request_interrupt(s.get(), 3, SIM_IRQ_HIGH);
-    ASSERT_EQ(sim_run(s.get(), 1000), SIM_SLEEP);
-    EXPECT_EQ(s->data[0x22], INTCON_INT0IF | INTCON_RBIF) << "raised, not taken";
-    EXPECT_EQ(s->data[0x21], 1) << "one entry serves the flags raised while disabled";
 }
 
 TEST(Interrupts, EntryWithAFullStackStops)
