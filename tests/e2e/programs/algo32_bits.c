@@ -1,34 +1,6 @@
 // 32-bit bit counting, reversal, byte swapping, rotations, leading and trailing zero counts and parity, each by two methods that must agree.
 #include "../e2e.h"
-
-/* The host's long has 64 bits, so the 32-bit types are its int there. */
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
-
-#define S32_MIN (-2147483647L - 1)
-#define S32_MAX 2147483647L
-
-/* A rotate-and-add checksum folds many results into out[], kept to 16-bit
-   operations so that a fault in the 32-bit code under test cannot hide in
-   the checksum itself. */
-u16 check;
-
-void mix(u32 v)
-{
-    check = (u16)((check << 3) | (check >> 13)) ^ (u16)v;
-    check = (u16)(check + (u16)(v >> 16));
-}
-
-void put32(u32 x)
-{
-    put16((u16)x);
-    put16((u16)(x >> 16));
-}
+#include "../e2e_wide.h"
 
 u8 popcount_loop(u32 x)
 {

@@ -1,26 +1,10 @@
 // Relational operators between 8-, 16-, 24- and 32-bit values, signed and unsigned, at each type's limits and their neighbours, and against constants.
 #include "../e2e.h"
-
-/* The host has no 24-bit type and its long has 64 bits: there the 32-bit
-   types are its int and the 24-bit types are int and unsigned int holding
-   values within 24 bits. */
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-typedef unsigned short long u24;
-typedef short long s24;
-#else
-typedef unsigned int u32;
-typedef int s32;
-typedef unsigned int u24;
-typedef int s24;
-#endif
+#include "../e2e_wide.h"
 
 /* Minima are spelled as differences: the positive literal does not fit
    the type that the minimum belongs to. */
 #define S16_MIN (-32767 - 1)
-#define S24_MIN (-8388607L - 1)
-#define S32_MIN (-2147483647L - 1)
 
 s8 vals_s8[6] = { -128, -127, -1, 0, 1, 127 };
 u8 vals_u8[6] = { 0, 1, 127, 128, 254, 255 };
@@ -145,9 +129,7 @@ u8 constants_u32(u32 a)
 
 /* Every table gives a checksum of its relation bytes, in order, and one of
    its constant bytes; a rotation keeps the order significant. */
-u16 check;
-
-void mix(u8 v)
+void mix8(u8 v)
 {
     check = (u16)((check << 3) | (check >> 13)) ^ v;
 }
@@ -160,11 +142,11 @@ void main(void)
     check = 0;                                              \
     for (i = 0; i < count; i++)                             \
         for (j = 0; j < count; j++)                         \
-            mix(relations(vals[i], vals[j]));               \
+            mix8(relations(vals[i], vals[j]));              \
     put16(check);                                           \
     check = 0;                                              \
     for (i = 0; i < count; i++)                             \
-        mix(constants(vals[i]));                            \
+        mix8(constants(vals[i]));                           \
     put16(check);
 
     TABLE(6, vals_s8, relations_s8, constants_s8)

@@ -1,11 +1,6 @@
 // x /= y and x %= y with y of a wider type than x, or of x's width and the other signedness (a cast constant too), divide in the common type, as x = x / y does: not by y cut or reinterpreted in x's type.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-#else
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 u16 word300 = 300;
 u16 word_max = 0xFFFF;

@@ -1,11 +1,6 @@
 // An integer's compound assignment with a float right operand (+=, -=, *=, /=) is computed in float, as x = x op f is, and only the result converted back.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-#else
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 float half = 0.5f;
 float two = 2.0f;

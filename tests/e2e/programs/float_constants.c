@@ -1,50 +1,6 @@
 // Float constants: literals of every form and edge magnitude, and arithmetic, comparisons and conversions folded by the compiler must give the same bits as the library at run time.
 #include "../e2e.h"
-
-/* The host's long has 64 bits: there the 32-bit types are its int. */
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
-
-/* Results leave as their bits so that host and target are compared to the
-   last bit of rounding, and a zero's sign counts. */
-union fbits {
-    float f;
-    u32 u;
-};
-
-u32 float_bits(float f)
-{
-    union fbits b;
-    b.f = f;
-    return b.u;
-}
-
-/* A rotate-and-add checksum over the bits folds many results into out[],
-   in 16-bit operations that do not share code with the float library. */
-u16 check;
-
-void mix(u32 v)
-{
-    check = (u16)((check << 3) | (check >> 13)) ^ (u16)v;
-    check = (u16)(check + (u16)(v >> 16));
-}
-
-void mix_float(float f)
-{
-    mix(float_bits(f));
-}
-
-void put_float(float f)
-{
-    u32 u = float_bits(f);
-    put16((u16)u);
-    put16((u16)(u >> 16));
-}
+#include "../e2e_wide.h"
 
 /* Each pair is folded from its literals and also computed at run time from
    volatile copies of them. No quotient overflows and no divisor is zero. */

@@ -1,56 +1,6 @@
 // Conversions between floats and 8-, 16-, 24- and 32-bit integers of both signednesses: exact values, rounding to nearest even above 2^24, truncation toward zero, implicit conversions in arithmetic, arguments, returns and compound assignments.
 #include "../e2e.h"
-
-/* The host has no 24-bit type and its long has 64 bits: there the 32-bit
-   types are its int, and the 24-bit types are int and unsigned int, which
-   hold the same values as long as they stay within 24 bits. */
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-typedef unsigned short long u24;
-typedef short long s24;
-#else
-typedef unsigned int u32;
-typedef int s32;
-typedef unsigned int u24;
-typedef int s24;
-#endif
-
-/* Results leave as their bits so that host and target are compared to the
-   last bit of rounding, and a zero's sign counts. */
-union fbits {
-    float f;
-    u32 u;
-};
-
-u32 float_bits(float f)
-{
-    union fbits b;
-    b.f = f;
-    return b.u;
-}
-
-/* A rotate-and-add checksum over the bits folds many results into out[],
-   in 16-bit operations that do not share code with the float library. */
-u16 check;
-
-void mix(u32 v)
-{
-    check = (u16)((check << 3) | (check >> 13)) ^ (u16)v;
-    check = (u16)(check + (u16)(v >> 16));
-}
-
-void mix_float(float f)
-{
-    mix(float_bits(f));
-}
-
-void put_float(float f)
-{
-    u32 u = float_bits(f);
-    put16((u16)u);
-    put16((u16)(u >> 16));
-}
+#include "../e2e_wide.h"
 
 s8 ts8[6] = { -128, -1, 0, 1, 100, 127 };
 u8 tu8[5] = { 0, 1, 0x80, 200, 0xFF };

@@ -1,8 +1,7 @@
 // Floats in program memory changed where they lie: ++ and -- (the value read with table reads, 1.0 added or subtracted by the library, written back with TBLWT), and compound assignments.
 #include "../e2e.h"
-typedef union { float f; unsigned char b[4]; } fb;
+#include "../e2e_wide.h"
 rom float table[3] = {1.5f, -2.25f, 1.0e10f};
-void put_float(float f) { fb x; x.f = f; put8(x.b[0]); put8(x.b[1]); put8(x.b[2]); put8(x.b[3]); }
 void main(void)
 {
     float old;

@@ -1,13 +1,6 @@
 // A call chain eight levels deep in which every level keeps locals of 8, 16, 24 and 32 bits and an array live across its call to the next, passes arguments of mixed widths down and gets a result back, so a frame clobbered by a deeper one shows.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned short long u24;
-typedef unsigned long u32;
-#else
-typedef unsigned int u24;
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 /* No local has an initializer and no function calls itself, so the
    program means the same with static locals and static activation

@@ -1,17 +1,6 @@
 // Functions taking 9 to 23 bytes of arguments of mixed widths and signedness (8, 16, 24 and 32 bits, pointers, small structs), called with arguments that are themselves such calls, and reading every argument after changing the others.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned short long u24;
-typedef short long s24;
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u24;
-typedef int s24;
-typedef unsigned int u32;
-typedef int s32;
-#endif
+#include "../e2e_wide.h"
 
 /* No local has an initializer and nothing recurses: frame_wide_args_sco.c
    runs the same with static activation records. */

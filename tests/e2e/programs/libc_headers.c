@@ -1,5 +1,6 @@
 // <stddef.h>, <stdint.h>, <limits.h> and <float.h>: exact widths (and the target's own 24-bit and double figures), limits usable in #if and consistent with the types, offsetof, and the bit patterns of the float limits.
 #include "../e2e.h"
+#include "../e2e_wide.h"
 #include <float.h>
 #include <limits.h>
 #include <stddef.h>
@@ -18,21 +19,6 @@ struct layout {
     int32_t l;
     uint8_t tail[3];
 };
-
-union bits {
-    float f;
-    uint8_t b[4];
-};
-
-void put_float(float f)
-{
-    union bits u;
-    u8 i;
-
-    u.f = f;
-    for (i = 0; i < 4; i++)
-        put8(u.b[i]);
-}
 
 void main(void)
 {

@@ -1,5 +1,6 @@
 // <stdlib.h>: abs, labs, div and ldiv with every sign, atoi and atol, strtol and strtoul in several bases with prefixes, signs, overflow and the end pointer, qsort of ints and of records, bsearch, and rand's range and repeatability.
 #include "../e2e.h"
+#include "../e2e_wide.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -7,12 +8,6 @@
 #define TEXT(literal) strcpy_rom(text, literal)
 #else
 #define TEXT(literal) strcpy(text, literal)
-#endif
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-#else
-typedef unsigned int u32;
 #endif
 
 #ifndef __VxCORE
@@ -45,15 +40,15 @@ unsigned long strtoul32(const char *s, char **end, int base)
 char text[24];
 u16 hash;
 
-void mix(u16 value)
+void mix16(u16 value)
 {
     hash = (u16)(hash * 31u + value);
 }
 
 void mix32(u32 value)
 {
-    mix((u16)value);
-    mix((u16)(value >> 16));
+    mix16((u16)value);
+    mix16((u16)(value >> 16));
 }
 
 /* The result and how far the end pointer went. */
@@ -63,7 +58,7 @@ void to_long(int base)
     long value = strtol(text, &end, base);
 
     mix32((u32)value);
-    mix((u16)(end - text));
+    mix16((u16)(end - text));
 }
 
 void to_unsigned(int base)
@@ -72,7 +67,7 @@ void to_unsigned(int base)
     u32 value = strtoul(text, &end, base);
 
     mix32(value);
-    mix((u16)(end - text));
+    mix16((u16)(end - text));
 }
 
 int compare_s16(const void *a, const void *b)
@@ -117,11 +112,11 @@ void main(void)
     mix32((u32)labs(2147483647L));
     mix32((u32)labs(-5L));
     d = div(-17, 5);
-    mix((u16)d.quot); mix((u16)d.rem);
+    mix16((u16)d.quot); mix16((u16)d.rem);
     d = div(17, -5);
-    mix((u16)d.quot); mix((u16)d.rem);
+    mix16((u16)d.quot); mix16((u16)d.rem);
     d = div(-32767, 1000);
-    mix((u16)d.quot); mix((u16)d.rem);
+    mix16((u16)d.quot); mix16((u16)d.rem);
     ld = ldiv(-1000003L, 1000L);
     mix32((u32)ld.quot); mix32((u32)ld.rem);
     ld = ldiv(123456789L, -10L);
@@ -129,11 +124,11 @@ void main(void)
     put16(hash);
 
     hash = 0;
-    mix((u16)atoi(TEXT("  -32768x")));
-    mix((u16)atoi(TEXT("\t\n+32767")));
-    mix((u16)atoi(TEXT("12ab")));
-    mix((u16)atoi(TEXT("- 5")));
-    mix((u16)atoi(TEXT("")));
+    mix16((u16)atoi(TEXT("  -32768x")));
+    mix16((u16)atoi(TEXT("\t\n+32767")));
+    mix16((u16)atoi(TEXT("12ab")));
+    mix16((u16)atoi(TEXT("- 5")));
+    mix16((u16)atoi(TEXT("")));
     mix32((u32)atol(TEXT(" -2147483648")));
     mix32((u32)atol(TEXT("99999")));
     put16(hash);
@@ -176,7 +171,7 @@ void main(void)
     hash = 0;
     ok = 1;
     for (i = 0; i < 23; i++) {
-        mix((u16)numbers[i]);
+        mix16((u16)numbers[i]);
         if (i && numbers[i - 1] > numbers[i])
             ok = 0;
     }

@@ -5,32 +5,7 @@
 #include <math.h>
 #endif
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
-
-union fbits {
-    float f;
-    u32 u;
-};
-
-void put32(u32 v)
-{
-    put16((u16)v);
-    put16((u16)(v >> 16));
-}
-
-void put_float(float f)
-{
-    union fbits b;
-    b.f = f;
-    put32(b.u);
-}
+#include "../e2e_wide.h"
 
 /* Rounded to a multiple of 1/scale: a result within a few ulps of the
    host's gives the same integer unless it lies next to a half step. */

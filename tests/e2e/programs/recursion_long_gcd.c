@@ -1,34 +1,6 @@
 // Recursive gcd, extended gcd with signed coefficients, modular inverses and lcm on 32-bit operands, checked against their defining identities.
 #include "../e2e.h"
-
-/* The host's long has 64 bits, so the 32-bit types are its int there. */
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
-
-#define S32_MIN (-2147483647L - 1)
-#define S32_MAX 2147483647L
-
-/* A rotate-and-add checksum folds many results into out[], kept to 16-bit
-   operations so that a fault in the 32-bit code under test cannot hide in
-   the checksum itself. */
-u16 check;
-
-void mix(u32 v)
-{
-    check = (u16)((check << 3) | (check >> 13)) ^ (u16)v;
-    check = (u16)(check + (u16)(v >> 16));
-}
-
-void put32(u32 x)
-{
-    put16((u16)x);
-    put16((u16)(x >> 16));
-}
+#include "../e2e_wide.h"
 
 /* The software stack has 128 bytes: gcd takes two remainder steps per
    call, and the extended form is only given pairs that need few steps. */

@@ -1,13 +1,6 @@
 // Far rom pointers in the small memory model: tables placed as far, walked through three-byte pointers of every element width, near rom addresses widened to far ones, and far pointers passed, returned and kept in a table.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned short long u24;
-typedef unsigned long u32;
-#else
-typedef unsigned int u24;
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 struct pair { u8 tag; s16 value; };
 

@@ -1,17 +1,6 @@
 // Program-memory tables of signed and unsigned 8-, 16-, 24- and 32-bit values read by constant and variable index, in forward and backward loops, sign- and zero-extended into wider variables and compared in place.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned short long u24;
-typedef short long s24;
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u24;
-typedef int s24;
-typedef unsigned int u32;
-typedef int s32;
-#endif
+#include "../e2e_wide.h"
 
 rom u8 bytes[10] = { 0, 1, 0x7F, 0x80, 0xFF, 0x55, 0xAA, 3, 200, 17 };
 rom s8 sbytes[8] = { -128, -1, 0, 1, 127, -100, 50, -7 };

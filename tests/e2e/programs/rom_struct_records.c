@@ -1,11 +1,6 @@
 // Tables of records in program memory: a binary search by key, whole records copied into RAM, rom record pointers stepped and passed to functions, nested records with arrays, and a two-dimensional rom table.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-#else
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 struct range { s16 low, high; };
 

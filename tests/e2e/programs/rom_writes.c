@@ -1,13 +1,6 @@
 // Stores, compound assignments and steps on objects in program memory: bytes, words, 24- and 32-bit values, array elements by variable slot, through rom pointers, and whole structs; the simulator writes program memory at each TBLWT.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
+#include "../e2e_wide.h"
 
 struct pair { u8 tag; u16 value; };
 

@@ -1,13 +1,6 @@
 // A logical right shift of an unsigned value stored into a signed variable of the same width fills with zeros, not with the sign.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef long s32;
-#else
-typedef unsigned int u32;
-typedef int s32;
-#endif
+#include "../e2e_wide.h"
 
 u16 word = 0xFFA7;
 u32 dword = 0xFFFFFFA7u;

@@ -1,11 +1,6 @@
 // Structs of 1, 2, 3, 4, 7, 16 and 24 bytes passed and returned by value: mixed with scalar arguments before and after them, results fed straight into other calls and member accesses, callee changes kept from the caller, and copies returned from tables.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-#else
-typedef unsigned int u32;
-#endif
+#include "../e2e_wide.h"
 
 struct one { u8 v; };
 struct two { s16 v; };

@@ -1,13 +1,6 @@
 // Unions of 8-, 16-, 24- and 32-bit members, byte arrays and a struct of bytes: a value stored through one member read back through the others (both sides store the low byte first), unions in the frame, in arrays, passed and returned by value, and nested in structs.
 #include "../e2e.h"
-
-#ifdef __VxCORE
-typedef unsigned long u32;
-typedef unsigned short long u24;
-#else
-typedef unsigned int u32;
-typedef unsigned int u24;
-#endif
+#include "../e2e_wide.h"
 
 union word {
     u16 w;
