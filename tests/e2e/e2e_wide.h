@@ -1,6 +1,7 @@
-/* Shared by the end-to-end programs that compute in 24 or 32 bits or in
-   float; include it after e2e.h. Its functions are not static, so a
-   program that leaves some of them uncalled gets no warning on the host. */
+/* Shared by the end-to-end programs that compute in 24 or 32 bits;
+   include it after e2e.h (e2e_float.h includes it for float programs).
+   Its functions are not static, so a program that leaves some of them
+   uncalled gets no warning on the host. */
 #ifndef E2E_WIDE_H
 #define E2E_WIDE_H
 
@@ -45,30 +46,6 @@ void put32(u32 x)
 {
     put16((u16)x);
     put16((u16)(x >> 16));
-}
-
-/* Float results leave as their bits so that host and target are compared
-   to the last bit of rounding, and a zero's sign counts. */
-union fbits {
-    float f;
-    u32 u;
-};
-
-u32 float_bits(float f)
-{
-    union fbits b;
-    b.f = f;
-    return b.u;
-}
-
-void mix_float(float f)
-{
-    mix(float_bits(f));
-}
-
-void put_float(float f)
-{
-    put32(float_bits(f));
 }
 
 #endif

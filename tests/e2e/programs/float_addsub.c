@@ -1,6 +1,6 @@
 // Float addition, subtraction and negation over a table of operand pairs: cancellation, signed zeros, rounding ties, absorption, huge, tiny and subnormal magnitudes.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Pairs of these never sum beyond the largest float, and the subnormals
    and the smallest normals make results whose exponent must go below the

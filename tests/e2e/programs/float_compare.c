@@ -1,6 +1,6 @@
 // Float comparisons as values and as branches over all pairs of a table with equal values, -0.0 and 0.0, neighbouring floats and subnormals; floats as conditions of if, !, && and ||, ?: and loops.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Neighbours differ in the last bit only, and the negative ones order
    the other way round from their bits. */

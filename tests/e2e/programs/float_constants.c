@@ -1,6 +1,6 @@
 // Float constants: literals of every form and edge magnitude, and arithmetic, comparisons and conversions folded by the compiler must give the same bits as the library at run time.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Each pair is folded from its literals and also computed at run time from
    volatile copies of them. No quotient overflows and no divisor is zero. */

@@ -1,6 +1,6 @@
 // Conversions between floats and 8-, 16-, 24- and 32-bit integers of both signednesses: exact values, rounding to nearest even above 2^24, truncation toward zero, implicit conversions in arithmetic, arguments, returns and compound assignments.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 s8 ts8[6] = { -128, -1, 0, 1, 100, 127 };
 u8 tu8[5] = { 0, 1, 0x80, 200, 0xFF };

@@ -1,6 +1,6 @@
 // A first-order low-pass filter over sensor steps and a Horner polynomial over a range of arguments, in float, with coefficients from data and program memory.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Raw 12-bit readings: a step up, a plateau, a spike and a step down. */
 u16 readings[24] = { 0, 0, 4095, 4095, 4095, 4095, 4095, 4095, 2048, 2048, 2048, 2048,

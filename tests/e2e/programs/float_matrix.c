@@ -1,6 +1,6 @@
 // Small float matrices: 3x3 products through pointers and struct copies, a rotation applied repeatedly, transpose, determinant and solving a system by Gaussian elimination.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 struct mat3 {
     float m[3][3];

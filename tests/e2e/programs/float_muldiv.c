@@ -1,6 +1,6 @@
 // Float multiplication and division over a table of operand pairs: signed zeros, exact and inexact quotients, rounding, products that become subnormal or underflow to zero.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Magnitudes stay within 1e-19..1e19 so that no product or quotient of two
    of them overflows, while the smallest ones make subnormal and zero

@@ -1,6 +1,6 @@
 // A PID controller in float driving a simulated first-order plant: integral clamping, derivative on the measurement, output limits and conversion to a PWM duty value.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 struct pid {
     float kp, ki, kd;

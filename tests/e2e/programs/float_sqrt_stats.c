@@ -1,6 +1,6 @@
 // Newton square roots over a range of magnitudes, checked against their squares, and a running mean and variance of a sample stream kept in float.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 float roots_of[14] = { 2.0f, 0.25f, 1.0f, 1.0e-6f, 3.0e-30f, 1.0e30f, 16777215.0f,
                        0.1f, 9.0f, 123456.0f, 1.0e-38f, 7.0f, 0.5f, 1.0e12f };

@@ -1,6 +1,6 @@
 // Floats in every kind of storage: locals, globals, statics, arrays, struct members, through pointers, in program memory; as arguments and return values; compound assignments and ++/-- in prefix and postfix forms.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 rom float rom_table[8] = { 0.1f, -2.5f, 1.0e-20f, 3.0e20f, -0.0f, 7.0f, 0.33333334f, -1.0e-40f };
 

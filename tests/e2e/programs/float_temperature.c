@@ -1,6 +1,6 @@
 // Celsius and Fahrenheit tables built in float and stored as tenths of a degree, converted back and forth with rounding to the nearest integer, as a thermostat display would.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 float nine_fifths = 1.8f;
 float thirty_two = 32.0f;

@@ -1,6 +1,6 @@
 // <stddef.h>, <stdint.h>, <limits.h> and <float.h>: exact widths (and the target's own 24-bit and double figures), limits usable in #if and consistent with the types, offsetof, and the bit patterns of the float limits.
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 #include <float.h>
 #include <limits.h>
 #include <stddef.h>

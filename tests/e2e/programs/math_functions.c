@@ -5,7 +5,7 @@
 #include <math.h>
 #endif
 #include "../e2e.h"
-#include "../e2e_wide.h"
+#include "../e2e_float.h"
 
 /* Rounded to a multiple of 1/scale: a result within a few ulps of the
    host's gives the same integer unless it lies next to a half step. */
