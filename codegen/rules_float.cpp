@@ -67,25 +67,21 @@ gen_location rom_float_step(const pcodell *p, const gen_location &target, bool i
     return pre ? updated : old;
 }
 
-// a op b: the result in a new temporary.
-gen_location float_operation(const pcodell *p, const char *routine, const gen_attrib &a, const gen_attrib &b)
+// A routine called on a in __AARGB and b in __BARGB.
+void call_on(const pcodell *p, const char *routine, const gen_attrib &a, const gen_attrib &b)
 {
     emit(operand_to_library(p, a, "__AARGB"));
     emit(operand_to_library(p, b, "__BARGB"));
     call(p, routine);
+}
+
+// a op b: the result in a new temporary.
+gen_location float_operation(const pcodell *p, const char *routine, const gen_attrib &a, const gen_attrib &b)
+{
+    call_on(p, routine, a, b);
     gen_location r = temporary(FLOAT_BYTES);
     emit(from_library(p, "__AARGB", FLOAT_BYTES, r));
     return r;
-}
-
-bool is_float_increment(uint32_t opcode)
-{
-    return opcode == I_PREINCFRAM || opcode == I_PSTINCFRAM || opcode == I_PREINCFROM || opcode == I_PSTINCFROM;
-}
-
-bool is_float_pre_step(uint32_t opcode)
-{
-    return opcode == I_PREINCFRAM || opcode == I_PREDECFRAM || opcode == I_PREINCFROM || opcode == I_PREDECFROM;
 }
 
 // The bytes of an integer operand: WREG for a byte, else its temporary.
@@ -136,9 +132,7 @@ void r_float_store(pcodell *p)
     take(0);
     take(1);
     take(2);
-    emit(operand_to_library(p, kid(1), "__AARGB"));
-    emit(operand_to_library(p, kid(2), "__BARGB"));
-    call(p, arithmetic_routine(p->right->opcode));
+    call_on(p, arithmetic_routine(p->right->opcode), kid(1), kid(2));
     emit(from_library(p, "__AARGB", FLOAT_BYTES, kid(0).loc));
 }
 
@@ -149,9 +143,7 @@ void r_float_chain(pcodell *p)
     take(0);
     take(1);
     take(2);
-    emit(operand_to_library(p, kid(0), "__AARGB"));
-    emit(operand_to_library(p, kid(1), "__BARGB"));
-    call(p, arithmetic_routine(p->left->opcode));
+    call_on(p, arithmetic_routine(p->left->opcode), kid(0), kid(1));
     emit(operand_to_library(p, kid(2), "__BARGB"));
     call(p, arithmetic_routine(p->opcode));
     gen_location r = temporary(FLOAT_BYTES);
@@ -175,7 +167,7 @@ void r_float_step(pcodell *p)
 {
     take(0);
     const gen_location &target = kid(0).loc;
-    bool pre = is_float_pre_step(p->opcode), increment = is_float_increment(p->opcode);
+    bool pre = is_pre_step(p->opcode), increment = is_increment(p->opcode);
     if (target.kind == LOC_ROM || target.kind == LOC_FAR_ROM) {
         self().loc = pre ? (increment ? oVxPreIncROMFloat(p, target) : oVxPreDecROMFloat(p, target))
                          : (increment ? oVxPstIncROMFloat(p, target) : oVxPstDecROMFloat(p, target));
@@ -199,9 +191,7 @@ void compare(const pcodell *p, const char *routine)
 {
     take(0);
     take(1);
-    emit(operand_to_library(p, kid(0), "__AARGB"));
-    emit(operand_to_library(p, kid(1), "__BARGB"));
-    call(p, routine);
+    call_on(p, routine, kid(0), kid(1));
 }
 
 } // namespace

@@ -80,6 +80,24 @@ ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_l
     return code;
 }
 
+namespace {
+
+bool in_range(uint32_t opcode, uint32_t first, uint32_t last) { return opcode >= first && opcode <= last; }
+
+} // namespace
+
+bool is_increment(uint32_t opcode)
+{
+    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PSTINC8RAM, I_PSTINCFRAM) ||
+           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PSTINC8ROM, I_PSTINCFROM);
+}
+
+bool is_pre_step(uint32_t opcode)
+{
+    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PREDEC8RAM, I_PREDECFRAM) ||
+           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PREDEC8ROM, I_PREDECFROM);
+}
+
 int32_t value_bytes(const pcodell *p)
 {
     if (p->size && (isPcodellIndirection(p) || isPcodellSimpleAssignment(p) || (p->opcode >= I_ARGNOP && p->opcode <= I_ARGX)))

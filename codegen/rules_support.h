@@ -19,6 +19,10 @@ symbol *math_byte(const char *family, int32_t bytes, int32_t i);
 // An `n`-byte value into a family's argument bytes, and out of them.
 ocode *to_library(const pcodell *p, const gen_location &from, const char *family, int32_t n);
 ocode *from_library(const pcodell *p, const char *family, int32_t n, const gen_location &to);
+// ++ and -- of every width, in data memory and in program memory: whether
+// the step adds, and whether the expression's value is the new one.
+bool is_increment(uint32_t opcode);
+bool is_pre_step(uint32_t opcode);
 // The bytes of the value a node produces, and of its left operand's value.
 int32_t value_bytes(const pcodell *p);
 int32_t operand_bytes(const pcodell *p);

@@ -271,15 +271,6 @@ void store_literal(const pcodell *p, const gen_attrib &c, const gen_location &to
     }
 }
 
-bool in_range(uint32_t opcode, uint32_t first, uint32_t last) { return opcode >= first && opcode <= last; }
-
-// ++ and -- of objects in data memory and in program memory
-bool is_increment(uint32_t opcode)
-{
-    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PSTINC8RAM, I_PSTINCFRAM) ||
-           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PSTINC8ROM, I_PSTINCFROM);
-}
-
 void step_constant(const pcodell *p, const gen_location &value, const gen_location &result, int32_t bytes)
 {
     uint32_t step = static_cast<uint32_t>(is_increment(p->opcode) ? p->step : -p->step);
@@ -288,12 +279,6 @@ void step_constant(const pcodell *p, const gen_location &value, const gen_locati
         emit(file_op(p, i == 0 ? IT_ADDWF : IT_ADDWFC, value, i, TO_W));
         emit(file_op(p, IT_MOVWF, result, i, TO_F));
     }
-}
-
-bool is_pre_step(uint32_t opcode)
-{
-    return in_range(opcode, I_PREINC8RAM, I_PREINCFRAM) || in_range(opcode, I_PREDEC8RAM, I_PREDECFRAM) ||
-           in_range(opcode, I_PREINC8ROM, I_PREINCFROM) || in_range(opcode, I_PREDEC8ROM, I_PREDECFROM);
 }
 
 } // namespace
