@@ -2,26 +2,11 @@
 // VXSIM-OPTIONS: --irq 5000 --irq 12000:low --irq 20000:low --irq 27000 --irq 35000:low
 // VXSIM-OPTIONS: --irq 41000:low --irq 41000 --irq 60000
 #include "../e2e.h"
+#include "../e2e_irq.h"
 
 #define EVENTS 8
 
-#define GIEH 0x80
-#define GIEL 0x40
-#define INT0IE 0x10
 #define RBIE 0x08
-#define INT0IF 0x02
-#define RBIF 0x01
-#define IPEN 0x80
-
-#ifdef __VxCORE
-extern volatile near unsigned char INTCON;
-extern volatile near unsigned char INTCON2;
-extern volatile near unsigned char RCON;
-#else
-volatile unsigned char INTCON;
-volatile unsigned char INTCON2;
-volatile unsigned char RCON;
-#endif
 
 volatile u8 count;
 u8 events[EVENTS];

@@ -1,32 +1,8 @@
 // Priority mode: a low-priority routine on the 16-bit TMR0 (reloaded for 3000-cycle periods) raises the high-priority INT0 by software every fourth tick, which interrupts it at once, while the main loop reads rom tables, calls through pointers and adds 32-bit values; the host calls the high routine where the request is raised.
 #include "../e2e.h"
+#include "../e2e_irq.h"
 
 #define LOW_TICKS 24
-
-#define GIEH 0x80
-#define GIEL 0x40
-#define TMR0IE 0x20
-#define INT0IE 0x10
-#define TMR0IF 0x04
-#define INT0IF 0x02
-#define IPEN 0x80
-#define TMR0ON 0x80
-
-#ifdef __VxCORE
-extern volatile near unsigned char INTCON;
-extern volatile near unsigned char INTCON2;
-extern volatile near unsigned char RCON;
-extern volatile near unsigned char T0CON;
-extern volatile near unsigned char TMR0L;
-extern volatile near unsigned char TMR0H;
-#else
-volatile unsigned char INTCON;
-volatile unsigned char INTCON2;
-volatile unsigned char RCON;
-volatile unsigned char T0CON;
-volatile unsigned char TMR0L;
-volatile unsigned char TMR0H;
-#endif
 
 volatile u8 low_ticks;
 volatile u8 high_count;

@@ -1,21 +1,8 @@
 // A high-priority timer interrupt counts 40 overflows of the 8-bit TMR0 (prescaler 1:16) and logs products while the main loop multiplies, divides and sorts; the host raises the same overflows from its wait loop.
 #include "../e2e.h"
+#include "../e2e_irq.h"
 
 #define TICKS 40
-
-#define GIE 0x80
-#define TMR0IE 0x20
-#define TMR0IF 0x04
-#define TMR0ON 0x80
-#define T08BIT 0x40
-
-#ifdef __VxCORE
-extern volatile near unsigned char INTCON;
-extern volatile near unsigned char T0CON;
-#else
-volatile unsigned char INTCON;
-volatile unsigned char T0CON;
-#endif
 
 volatile u8 ticks;
 u8 tick_log[TICKS];

@@ -1,26 +1,8 @@
 // Compatibility mode: the 16-bit TMR0 with prescaler 1:8 is reloaded by its interrupt routine, which calls through a pointer to a function reading a rom table and works in a variable that it names in save=, while the main loop uses that variable, the same table and the same function; the host runs the routine from its wait loop.
 #include "../e2e.h"
+#include "../e2e_irq.h"
 
 #define TICKS 30
-
-#define GIE 0x80
-#define TMR0IE 0x20
-#define TMR0IF 0x04
-#define TMR0ON 0x80
-
-#ifdef __VxCORE
-extern volatile near unsigned char INTCON;
-extern volatile near unsigned char RCON;
-extern volatile near unsigned char T0CON;
-extern volatile near unsigned char TMR0L;
-extern volatile near unsigned char TMR0H;
-#else
-volatile unsigned char INTCON;
-volatile unsigned char RCON;
-volatile unsigned char T0CON;
-volatile unsigned char TMR0L;
-volatile unsigned char TMR0H;
-#endif
 
 volatile u8 ticks;
 u16 isr_total;

@@ -1,35 +1,11 @@
 // Priority mode: a low-priority TMR0 routine produces samples into a ring buffer that the main loop drains, and high-priority INT0 requests from vxsim --irq post commands that the main loop serves, both routines adding to a 16-bit total that each side updates with the right enables cleared; the host makes the same calls from its wait loop.
 // VXSIM-OPTIONS: --irq 7000 --irq 26000 --irq 51000 --irq 52000 --irq 90000
 #include "../e2e.h"
+#include "../e2e_irq.h"
 
 #define SAMPLES 40
 #define COMMANDS 5
 #define RING 16
-
-#define GIEH 0x80
-#define GIEL 0x40
-#define TMR0IE 0x20
-#define INT0IE 0x10
-#define TMR0IF 0x04
-#define INT0IF 0x02
-#define IPEN 0x80
-#define TMR0ON 0x80
-
-#ifdef __VxCORE
-extern volatile near unsigned char INTCON;
-extern volatile near unsigned char INTCON2;
-extern volatile near unsigned char RCON;
-extern volatile near unsigned char T0CON;
-extern volatile near unsigned char TMR0L;
-extern volatile near unsigned char TMR0H;
-#else
-volatile unsigned char INTCON;
-volatile unsigned char INTCON2;
-volatile unsigned char RCON;
-volatile unsigned char T0CON;
-volatile unsigned char TMR0L;
-volatile unsigned char TMR0H;
-#endif
 
 volatile u8 ring[RING];
 volatile u8 head;
